@@ -1,0 +1,32 @@
+#include "app/tform1.h"
+
+#include "app/texts.h"
+
+namespace quillmap {
+
+namespace {
+
+constexpr platform::extent InitialClient{792, 454};
+
+}  // namespace
+
+Tform1::Tform1(platform::application& app) : app_(app) {
+    platform::windowspec spec;
+    spec.caption = std::string(UntitledName) + CaptionSuffix;
+    spec.client = InitialClient;
+    spec.background = platform::clWhite;
+    spec.mainwindow = true;
+    window_ = app_.CreateForm(spec, *this);
+}
+
+void Tform1::OnPaint(platform::canvas& surface) {
+    const platform::extent client = window_->ClientSize();
+    surface.SetBrush(platform::clWhite);
+    surface.FillRect({0, 0, client.width, client.height});
+}
+
+void Tform1::OnResize(platform::extent) { window_->Invalidate(); }
+
+void Tform1::OnClose() { app_.Terminate(); }
+
+}  // namespace quillmap

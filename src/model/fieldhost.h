@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quillmap {
+
+// What a field asks of the view that owns the document's bytes.
+class fieldhost {
+public:
+    // Copies n bytes from position; bytes outside the document read as 0.
+    virtual void ReadBytes(int32_t position, int32_t n, uint8_t* destination) const = 0;
+    virtual int32_t DocumentLength() const = 0;
+    // Codes per row.
+    virtual int32_t ColumnCount() const = 0;
+    virtual int32_t LineHeight() const = 0;
+
+protected:
+    ~fieldhost() = default;
+};
+
+}  // namespace quillmap

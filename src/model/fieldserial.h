@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quillmap {
+
+// Every field takes the counter's current value when created; the counter then moves on by one.
+// The navigator compares serials to tell a replaced field from the one it knew.
+uint32_t TakeFieldSerial();
+
+}  // namespace quillmap

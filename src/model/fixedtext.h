@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+
+namespace quillmap {
+
+// A text that lives as long as the program (a literal or a constant array), so a field can point
+// at it instead of copying it: millions of sub-blocks share one explanation.
+class fixedtext {
+public:
+    template <std::size_t N>
+    consteval fixedtext(const char (&text)[N]) : text_(text) {}
+
+    const char* c_str() const { return text_; }
+
+private:
+    const char* text_;
+};
+
+}  // namespace quillmap

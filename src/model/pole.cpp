@@ -1,0 +1,97 @@
+#include "model/pole.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "base/rounding.h"
+#include "base/settings.h"
+#include "model/cont.h"
+#include "model/fieldserial.h"
+
+namespace quillmap {
+
+pole::pole(fieldhost& view, cont* parent)
+    : view_(&view), parent_(parent), serial_(TakeFieldSerial()), title_(""), description_("") {}
+
+pole::~pole() {
+    if (ownedtexts_ & OwnsTitle) delete[] title_;
+    if (ownedtexts_ & OwnsDescription) delete[] description_;
+}
+
+void pole::SetStart(int32_t position) { start_ = position; }
+
+int32_t pole::CalcHeight() {
+    const int32_t columns = std::max(1, view_->ColumnCount());
+    // An empty field still takes one row, whatever the column count.
+    const int32_t rows = length_ > 0 ? (length_ - 1) / columns + 1 : 1;
+    SetHeight(HeightOfRows(rows));
+    return Height();
+}
+
+int32_t pole::HeightOfRows(int32_t rows) const {
+    return RoundHalfEven(view_->LineHeight() * (rows + 2 * Settings().FieldDist));
+}
+
+int32_t pole::ItemCount() const { return 1; }
+
+void pole::CollectVisible(bool, std::vector<pole*>& list) {
+    list.push_back(this);
+    CalcHeight();
+}
+
+void pole::GetItem(int32_t index, int32_t& lines, std::string& text) const {
+    lines = 0;
+    text.clear();
+    if (index < 0) return;
+    text.append(Title()).append(". ").append(Description());
+}
+
+cont& pole::Root() {
+    pole* top = this;
+    while (top->parent_) top = top->parent_;
+    // Only containers stand at the top of a tree.
+    return static_cast<cont&>(*top);
+}
+
+void pole::SetTitle(fixedtext title) { Assign(title_, OwnsTitle, title.c_str(), {}); }
+void pole::CopyTitle(std::string_view title) { Assign(title_, OwnsTitle, nullptr, title); }
+void pole::SetDescription(fixedtext description) {
+    Assign(description_, OwnsDescription, description.c_str(), {});
+}
+void pole::CopyDescription(std::string_view description) {
+    Assign(description_, OwnsDescription, nullptr, description);
+}
+
+void pole::Assign(const char*& slot, uint8_t ownership, const char* text, std::string_view owned) {
+    const char* replacement = text;
+    if (!replacement) {
+        char* copy = new char[owned.size() + 1];
+        std::memcpy(copy, owned.data(), owned.size());
+        copy[owned.size()] = '\0';
+        replacement = copy;
+    }
+    if (ownedtexts_ & ownership) delete[] slot;
+    slot = replacement;
+    ownedtexts_ = text ? (ownedtexts_ & ~ownership) : (ownedtexts_ | ownership);
+}
+
+void pole::ReadBytes(int32_t position, int32_t n, uint8_t* destination) const {
+    view_->ReadBytes(position, n, destination);
+}
+
+uint8_t pole::ByteAt(int32_t position) const {
+    uint8_t byte = 0;
+    view_->ReadBytes(position, 1, &byte);
+    return byte;
+}
+
+uint32_t pole::ReadNumber(int32_t position, int32_t n) const {
+    uint8_t bytes[4] = {};
+    const int32_t count = std::clamp(n, 0, 4);
+    view_->ReadBytes(position, count, bytes);
+    uint32_t value = 0;
+    for (int32_t i = count; i-- > 0;) value = (value << 8) | bytes[i];
+    return value;
+}
+
+}  // namespace quillmap

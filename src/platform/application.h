@@ -1,0 +1,62 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/canvas.h"
+#include "platform/geometry.h"
+
+namespace quillmap::platform {
+
+// What a top-level window tells its owner. Painting receives a canvas on the window's client area.
+class windowevents {
+public:
+    virtual void OnPaint(canvas& surface) = 0;
+    virtual void OnResize(extent client) = 0;
+    // The window is being closed by the user or the system.
+    virtual void OnClose() = 0;
+
+protected:
+    ~windowevents() = default;
+};
+
+struct windowspec {
+    std::string caption;  // CP1251
+    extent client;
+    colour background = clWhite;
+    // Own taskbar button and no owner window (the main window).
+    bool mainwindow = false;
+};
+
+class window {
+public:
+    virtual ~window() = default;
+    virtual void SetCaption(std::string_view caption) = 0;
+    virtual std::string Caption() const = 0;
+    virtual extent ClientSize() const = 0;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    virtual bool Visible() const = 0;
+    // Asks for a repaint of the whole client area.
+    virtual void Invalidate() = 0;
+};
+
+// The application object: owns the hidden application window and the message loop.
+class application {
+public:
+    virtual ~application() = default;
+    // Keeps the hidden application window off the taskbar, so that only the main window shows there.
+    virtual void MakeToolWindow() = 0;
+    virtual void SetTitle(std::string_view title) = 0;
+    virtual std::string Title() const = 0;
+    virtual void SetHelpFile(std::string_view path) = 0;
+    virtual std::string HelpFile() const = 0;
+    // Windows are created hidden.
+    virtual std::unique_ptr<window> CreateForm(const windowspec& spec, windowevents& events) = 0;
+    // Runs until Terminate; returns the exit code.
+    virtual int Run() = 0;
+    virtual void Terminate() = 0;
+};
+
+}  // namespace quillmap::platform

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/geometry.h"
+
+namespace quillmap::platform {
+
+// Bits of a font's style byte, in the order the state file stores them.
+enum fontstylebit : uint8_t {
+    fsBold = 1,
+    fsItalic = 2,
+    fsUnderline = 4,
+    fsStrikeout = 8,
+};
+
+inline constexpr uint8_t RUSSIAN_CHARSET = 204;
+inline constexpr uint8_t DEFAULT_CHARSET = 1;
+
+struct fontspec {
+    std::string face;  // CP1251
+    // Negative: character height in pixels; positive: cell height in pixels.
+    int32_t height = -13;
+    uint8_t charset = DEFAULT_CHARSET;
+    uint8_t style = 0;  // fontstylebit combination
+    colour textcolour = clBlack;
+    friend bool operator==(const fontspec&, const fontspec&) = default;
+};
+
+enum class penmode : uint8_t {
+    copy,    // draw in the pen's colour
+    invert,  // invert what lies under the pen (caret, rubber bands)
+};
+
+struct penspec {
+    colour linecolour = clBlack;
+    int32_t width = 1;
+    penmode mode = penmode::copy;
+    friend bool operator==(const penspec&, const penspec&) = default;
+};
+
+// Text output: no background means the text is drawn over what is there.
+using textbackground = std::optional<colour>;
+
+// One drawing surface: a window's bitmap, a printer page, or a recording in tests.
+// Texts are CP1251 bytes; each backend converts them where it must.
+class canvas {
+public:
+    virtual ~canvas() = default;
+
+    virtual void SetFont(const fontspec& font) = 0;
+    virtual const fontspec& Font() const = 0;
+    virtual void SetPen(const penspec& pen) = 0;
+    virtual const penspec& Pen() const = 0;
+    virtual void SetBrush(colour fill) = 0;
+    virtual colour Brush() const = 0;
+
+    virtual void TextOut(point at, std::string_view text, textbackground background) = 0;
+    // Width and height of a string as laid on one line (GetTextExtentPoint32).
+    virtual extent TextExtent(std::string_view text) = 0;
+    // The single-line DrawText measure; an empty string still measures one line high.
+    virtual extent MeasureSingleLine(std::string_view text) = 0;
+
+    virtual void Polyline(std::span<const point> points) = 0;
+    // Filled with the brush, outlined with the pen.
+    virtual void Polygon(std::span<const point> points) = 0;
+    virtual void Rectangle(const rect& r) = 0;
+    // Filled with the brush, no outline.
+    virtual void FillRect(const rect& r) = 0;
+
+    virtual void SetClipRect(const rect& r) = 0;
+    virtual void ClearClip() = 0;
+
+    virtual extent PixelsPerInch() const = 0;
+};
+
+}  // namespace quillmap::platform

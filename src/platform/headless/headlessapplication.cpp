@@ -1,0 +1,28 @@
+#include "platform/headless/headlessapplication.h"
+
+#include <algorithm>
+
+namespace quillmap::platform {
+
+std::unique_ptr<window> headlessapplication::CreateForm(const windowspec& spec, windowevents& events) {
+    auto made = std::make_unique<headlesswindow>(*this, spec, events);
+    windows_.push_back(made.get());
+    return made;
+}
+
+void headlessapplication::Forget(const headlesswindow* gone) {
+    std::replace(windows_.begin(), windows_.end(), const_cast<headlesswindow*>(gone),
+                 static_cast<headlesswindow*>(nullptr));
+}
+
+headlesswindow::headlesswindow(headlessapplication& app, const windowspec& spec, windowevents& events)
+    : app_(app), spec_(spec), events_(events) {}
+
+headlesswindow::~headlesswindow() { app_.Forget(this); }
+
+void headlesswindow::Resize(extent client) {
+    spec_.client = client;
+    events_.OnResize(client);
+}
+
+}  // namespace quillmap::platform

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/application.h"
+#include "platform/headless/headlesscanvas.h"
+
+namespace quillmap::platform {
+
+class headlesswindow;
+
+// The application without a screen: windows are records that tests read and drive.
+class headlessapplication final : public application {
+public:
+    void MakeToolWindow() override { toolwindow_ = true; }
+    void SetTitle(std::string_view title) override { title_ = title; }
+    std::string Title() const override { return title_; }
+    void SetHelpFile(std::string_view path) override { helpfile_ = path; }
+    std::string HelpFile() const override { return helpfile_; }
+    std::unique_ptr<window> CreateForm(const windowspec& spec, windowevents& events) override;
+    // Runs nothing: the loop ends at once with the code Terminate left, as after the last message.
+    int Run() override { return 0; }
+    void Terminate() override { terminated_ = true; }
+
+    bool IsToolWindow() const { return toolwindow_; }
+    bool Terminated() const { return terminated_; }
+    // Windows in creation order; a destroyed window leaves its slot empty.
+    const std::vector<headlesswindow*>& Windows() const { return windows_; }
+    void Forget(const headlesswindow* gone);
+
+private:
+    bool toolwindow_ = false;
+    bool terminated_ = false;
+    std::string title_;
+    std::string helpfile_;
+    std::vector<headlesswindow*> windows_;
+};
+
+class headlesswindow final : public window {
+public:
+    headlesswindow(headlessapplication& app, const windowspec& spec, windowevents& events);
+    ~headlesswindow() override;
+
+    void SetCaption(std::string_view caption) override { spec_.caption = caption; }
+    std::string Caption() const override { return spec_.caption; }
+    extent ClientSize() const override { return spec_.client; }
+    void Show() override { visible_ = true; }
+    void Hide() override { visible_ = false; }
+    bool Visible() const override { return visible_; }
+    void Invalidate() override { ++invalidations_; }
+
+    const windowspec& Spec() const { return spec_; }
+    int Invalidations() const { return invalidations_; }
+    // Drives the window as the system would.
+    void Paint(headlesscanvas& surface) { events_.OnPaint(surface); }
+    void Resize(extent client);
+    void Close() { events_.OnClose(); }
+
+private:
+    headlessapplication& app_;
+    windowspec spec_;
+    windowevents& events_;
+    bool visible_ = false;
+    int invalidations_ = 0;
+};
+
+}  // namespace quillmap::platform

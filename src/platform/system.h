@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quillmap::platform {
+
+// MessageBeep sound kinds (the values Windows gives them).
+enum class beepkind : uint32_t {
+    simple = 0xFFFFFFFF,
+    ok = 0x00000000,
+    hand = 0x00000010,
+    question = 0x00000020,
+    exclamation = 0x00000030,
+    asterisk = 0x00000040,
+};
+
+// Small services of the operating system that the program's logic asks for.
+class system {
+public:
+    virtual ~system() = default;
+    // The beep that refuses bad input.
+    virtual void Beep() = 0;
+    virtual void MessageBeep(beepkind kind) = 0;
+    // Milliseconds since the system started; wraps like GetTickCount.
+    virtual uint32_t TickCount() = 0;
+};
+
+}  // namespace quillmap::platform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "model/fieldhost.h"
+
+namespace quillmap::testing {
+
+// The document for field tests: bytes in memory, with the view's metrics set by the test.
+class bytehost final : public fieldhost {
+public:
+    explicit bytehost(std::string_view bytes = {}) : bytes_(bytes.begin(), bytes.end()) {}
+
+    void ReadBytes(int32_t position, int32_t n, uint8_t* destination) const override {
+        for (int32_t i = 0; i < n; ++i) {
+            const int64_t at = int64_t(position) + i;
+            destination[i] = at >= 0 && at < int64_t(bytes_.size()) ? bytes_[size_t(at)] : 0;
+        }
+    }
+    int32_t DocumentLength() const override { return static_cast<int32_t>(bytes_.size()); }
+    int32_t ColumnCount() const override { return columns_; }
+    int32_t LineHeight() const override { return lineheight_; }
+
+    std::vector<uint8_t>& Bytes() { return bytes_; }
+    void SetColumnCount(int32_t columns) { columns_ = columns; }
+    void SetLineHeight(int32_t height) { lineheight_ = height; }
+
+private:
+    std::vector<uint8_t> bytes_;
+    int32_t columns_ = 8;
+    int32_t lineheight_ = 10;
+};
+
+}  // namespace quillmap::testing
