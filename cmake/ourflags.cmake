@@ -2,7 +2,7 @@
 # source but emitted as Windows-1251 bytes, the program's code page everywhere inside it.
 function(quillmap_flags target)
     if(MSVC)
-        target_compile_options(${target} PRIVATE /W4 /WX /utf-8 /execution-charset:windows-1251)
+        target_compile_options(${target} PRIVATE /W4 /WX /source-charset:utf-8 /execution-charset:windows-1251)
     else()
         target_compile_options(${target} PRIVATE -Wall -Wextra -Werror
             -finput-charset=UTF-8 -fexec-charset=CP1251)

@@ -8,11 +8,11 @@ namespace {
 
 TEST(HeadlessCanvas, MetricsDependOnlyOnTheFont) {
     headlesscanvas canvas;
-    canvas.SetFont({"Lucida Console", -13, RUSSIAN_CHARSET, 0, clBlack});
+    canvas.SetFont({"Lucida Console", -13, RussianCharset, 0, clBlack});
     EXPECT_EQ(canvas.TextExtent("Ж0"), (extent{14, 13}));
     EXPECT_EQ(canvas.TextExtent(""), (extent{0, 13}));
     EXPECT_EQ(canvas.MeasureSingleLine(""), (extent{0, 13}));
-    canvas.SetFont({"Lucida Console", 16, RUSSIAN_CHARSET, fsBold, clBlack});
+    canvas.SetFont({"Lucida Console", 16, RussianCharset, fsBold, clBlack});
     EXPECT_EQ(canvas.TextExtent("abc"), (extent{27, 16}));
 
     canvas.SetCharacterWidths([](const fontspec&, unsigned char c) { return c == ' ' ? 3 : 7; });
@@ -22,7 +22,7 @@ TEST(HeadlessCanvas, MetricsDependOnlyOnTheFont) {
 
 TEST(HeadlessCanvas, RecordsEveryOperationWithItsState) {
     headlesscanvas canvas;
-    canvas.SetFont({"Arial", -10, DEFAULT_CHARSET, fsItalic, Rgb(1, 2, 3)});
+    canvas.SetFont({"Arial", -10, DefaultCharset, fsItalic, Rgb(1, 2, 3)});
     canvas.SetPen({Rgb(9, 9, 9), 2, penmode::invert});
     canvas.SetBrush(Rgb(200, 0, 0));
     canvas.TextOut({5, 6}, "значение", std::nullopt);

@@ -18,14 +18,14 @@ enum fontstylebit : uint8_t {
     fsStrikeout = 8,
 };
 
-inline constexpr uint8_t RUSSIAN_CHARSET = 204;
-inline constexpr uint8_t DEFAULT_CHARSET = 1;
+inline constexpr uint8_t RussianCharset = 204;
+inline constexpr uint8_t DefaultCharset = 1;
 
 struct fontspec {
     std::string face;  // CP1251
     // Negative: character height in pixels; positive: cell height in pixels.
     int32_t height = -13;
-    uint8_t charset = DEFAULT_CHARSET;
+    uint8_t charset = DefaultCharset;
     uint8_t style = 0;  // fontstylebit combination
     colour textcolour = clBlack;
     friend bool operator==(const fontspec&, const fontspec&) = default;

@@ -1,0 +1,153 @@
+# shellcheck shell=bash
+# Helpers for the end-to-end tests: a private X server, a private Wine prefix, and looking at
+# what the program shows. Source it from bash; every helper reports failure through its status.
+
+E2E_XVFB_PID=""
+E2E_WINE=""
+# Set by window_geometry.
+WINDOW_X="" WINDOW_Y="" WINDOW_WIDTH="" WINDOW_HEIGHT=""
+
+e2e_log() { printf '[e2e] %s\n' "$*" >&2; }
+
+e2e_fail() {
+    printf '[e2e] FAIL: %s\n' "$*" >&2
+    return 1
+}
+
+# The Wine launcher for 64-bit programs: $QUILLMAP_WINE, else wine64 on PATH, else Debian's
+# private wine64 loader, else plain wine.
+e2e_find_wine() {
+    local candidate
+    for candidate in "${QUILLMAP_WINE:-}" "$(command -v wine64 || true)" /usr/lib/wine/wine64 \
+        "$(command -v wine || true)"; do
+        if [ -n "$candidate" ] && [ -x "$candidate" ]; then
+            E2E_WINE="$candidate"
+            return 0
+        fi
+    done
+    e2e_fail "no Wine found (tried wine64, /usr/lib/wine/wine64, wine)"
+}
+
+# start_xvfb: starts Xvfb on the first free display from :91 up and exports DISPLAY.
+# The root window is black (-br), so anything white on it was drawn by a window.
+start_xvfb() {
+    local number
+    for number in $(seq 91 140); do
+        if [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; then
+            continue
+        fi
+        Xvfb ":${number}" -screen 0 1024x768x24 -nolisten tcp -br >/dev/null 2>&1 &
+        E2E_XVFB_PID=$!
+        for _ in $(seq 1 50); do
+            if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
+                break  # lost the display to someone else: try the next one
+            fi
+            if DISPLAY=":${number}" xdotool getdisplaygeometry >/dev/null 2>&1; then
+                export DISPLAY=":${number}"
+                e2e_log "Xvfb on $DISPLAY (pid $E2E_XVFB_PID)"
+                return 0
+            fi
+            sleep 0.2
+        done
+        kill "$E2E_XVFB_PID" 2>/dev/null
+        wait "$E2E_XVFB_PID" 2>/dev/null
+        E2E_XVFB_PID=""
+    done
+    e2e_fail "could not start Xvfb on any display from :91 to :140"
+}
+
+stop_xvfb() {
+    if [ -n "$E2E_XVFB_PID" ]; then
+        kill "$E2E_XVFB_PID" 2>/dev/null
+        wait "$E2E_XVFB_PID" 2>/dev/null
+        E2E_XVFB_PID=""
+    fi
+}
+
+# start_wine_prefix DIR: a private 64-bit prefix in DIR, made on first use. Wine draws the
+# window frames itself (there is no window manager on Xvfb), so captions show in screenshots.
+start_wine_prefix() {
+    local prefix=$1
+    e2e_find_wine || return 1
+    mkdir -p "$prefix" || return 1
+    export WINEPREFIX
+    WINEPREFIX=$(cd "$prefix" && pwd)
+    export WINEARCH=win64
+    export WINEDEBUG=-all
+    # No offers to install Mono or Gecko: they would wait for an answer nobody gives.
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        e2e_log "creating Wine prefix $WINEPREFIX (may take a minute)"
+        if ! timeout 240 "$E2E_WINE" wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1; then
+            e2e_fail "wineboot failed; see $WINEPREFIX/wineboot.log"
+            return 1
+        fi
+    fi
+    timeout 60 "$E2E_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+        >/dev/null 2>&1 || {
+        e2e_fail "could not set Wine's X11 driver options"
+        return 1
+    }
+    timeout 60 wineserver -w
+    e2e_log "Wine prefix $WINEPREFIX ready ($E2E_WINE)"
+}
+
+stop_wine() {
+    if [ -n "${WINEPREFIX:-}" ]; then
+        wineserver -k 2>/dev/null
+        timeout 30 wineserver -w 2>/dev/null
+    fi
+}
+
+# wait_for_window REGEX SECONDS [PID]: prints the id of the first visible window whose title
+# matches REGEX. Gives up early if PID (the program under test) has ended.
+wait_for_window() {
+    local pattern=$1 seconds=$2 pid=${3:-} deadline id
+    deadline=$((SECONDS + seconds))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        id=$(LC_ALL=C.UTF-8 xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            printf '%s\n' "$id"
+            return 0
+        fi
+        if [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null; then
+            e2e_fail "the program ended before a window matching '$pattern' appeared"
+            return 1
+        fi
+        sleep 1
+    done
+    e2e_fail "no window matching '$pattern' within ${seconds}s"
+}
+
+# window_geometry ID: sets WINDOW_X, WINDOW_Y, WINDOW_WIDTH, WINDOW_HEIGHT (screen pixels).
+window_geometry() {
+    local key value
+    WINDOW_X="" WINDOW_Y="" WINDOW_WIDTH="" WINDOW_HEIGHT=""
+    while IFS='=' read -r key value; do
+        case $key in
+        X) WINDOW_X=$value ;;
+        Y) WINDOW_Y=$value ;;
+        WIDTH) WINDOW_WIDTH=$value ;;
+        HEIGHT) WINDOW_HEIGHT=$value ;;
+        esac
+    done < <(xdotool getwindowgeometry --shell "$1" 2>/dev/null)
+    [ -n "$WINDOW_X" ] && [ -n "$WINDOW_Y" ] && [ -n "$WINDOW_WIDTH" ] && [ -n "$WINDOW_HEIGHT" ]
+}
+
+# screenshot FILE: the whole screen as a PNG.
+screenshot() {
+    import -window root "$1"
+}
+
+# mean_brightness FILE WxH+X+Y: mean of all channels over the area, 0 (black) to 1 (white).
+mean_brightness() {
+    convert "$1" -crop "$2" +repage -format '%[fx:mean]' info:
+}
+
+# longest_white_run FILE WxH+X+Y: the longest unbroken run of pure white pixels along a one
+# pixel high row or one pixel wide column cut from FILE.
+longest_white_run() {
+    convert "$1" -crop "$2" +repage -depth 8 txt:- |
+        awk 'NR > 1 { if ($0 ~ /#FFFFFF/) { run++; if (run > best) best = run } else run = 0 }
+             END { print best + 0 }'
+}

@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# End-to-end: quillmap.exe under Wine on a private X server shows its main window, titled
+# "Безымянный.gif - Quillmap", with a white client area of 792x454 and no other visible
+# window, and ends with status 0 when the window is closed.
+# Usage: main_window.sh EXE OUTDIR   (the screenshot goes to OUTDIR/main_window.png)
+set -u
+
+if [ $# -ne 2 ]; then
+    echo "usage: $0 EXE OUTDIR" >&2
+    exit 2
+fi
+EXE=$1
+OUTDIR=$2
+if [ ! -f "$EXE" ]; then
+    echo "[e2e] FAIL: no such program: $EXE" >&2
+    exit 2
+fi
+EXE=$(cd "$(dirname "$EXE")" && pwd)/$(basename "$EXE")
+mkdir -p "$OUTDIR" || exit 2
+OUTDIR=$(cd "$OUTDIR" && pwd)
+
+. "$(dirname "$0")/lib.sh"
+
+TITLE='Безымянный.gif - Quillmap'
+TITLE_PATTERN='^Безымянный\.gif - Quillmap$'
+CLIENT_WIDTH=792
+CLIENT_HEIGHT=454
+SHOT=$OUTDIR/main_window.png
+PROGRAM_PID=""
+
+cleanup() {
+    stop_wine
+    if [ -n "$PROGRAM_PID" ]; then
+        kill "$PROGRAM_PID" 2>/dev/null
+        wait "$PROGRAM_PID" 2>/dev/null
+    fi
+    stop_xvfb
+}
+trap cleanup EXIT
+
+failures=0
+check() {
+    # check DESCRIPTION CONDITION...: runs the condition, counts and reports a failure.
+    local description=$1
+    shift
+    if "$@"; then
+        e2e_log "ok: $description"
+    else
+        e2e_log "FAIL: $description"
+        failures=$((failures + 1))
+    fi
+}
+
+start_xvfb || exit 1
+start_wine_prefix "$OUTDIR/wineprefix" || exit 1
+
+"$E2E_WINE" "$EXE" >"$OUTDIR/program.log" 2>&1 &
+PROGRAM_PID=$!
+e2e_log "started $EXE (pid $PROGRAM_PID)"
+
+if ! WINDOW=$(wait_for_window "$TITLE_PATTERN" 90 "$PROGRAM_PID"); then
+    screenshot "$SHOT" 2>/dev/null && e2e_log "screenshot of the screen as it was: $SHOT"
+    exit 1
+fi
+# The first paint follows the mapping of the window closely, but not at once.
+sleep 2
+screenshot "$SHOT" || { e2e_fail "import could not take the screenshot"; exit 1; }
+e2e_log "screenshot: $SHOT"
+
+NAME=$(LC_ALL=C.UTF-8 xdotool getwindowname "$WINDOW")
+check "window title is '$TITLE' (got '$NAME')" [ "$NAME" = "$TITLE" ]
+
+# The application window carries the title "Quillmap" and must never be shown.
+SHOWN=$(LC_ALL=C.UTF-8 xdotool search --onlyvisible --name '^Quillmap$' 2>/dev/null | wc -l)
+check "the application window stays hidden ($SHOWN shown)" [ "$SHOWN" -eq 0 ]
+
+window_geometry "$WINDOW" || { e2e_fail "no geometry for window $WINDOW"; exit 1; }
+e2e_log "window at ${WINDOW_X},${WINDOW_Y} size ${WINDOW_WIDTH}x${WINDOW_HEIGHT}"
+check "window is at least the client size" \
+    test "$WINDOW_WIDTH" -ge "$CLIENT_WIDTH" -a "$WINDOW_HEIGHT" -ge "$CLIENT_HEIGHT"
+
+# Inside the frame and below the caption the window is white.
+INNER="$((WINDOW_WIDTH - 20))x$((WINDOW_HEIGHT - 60))+$((WINDOW_X + 10))+$((WINDOW_Y + 50))"
+MEAN=$(mean_brightness "$SHOT" "$INNER")
+check "client area is white (mean brightness $MEAN over $INNER)" awk -v m="$MEAN" 'BEGIN { exit !(m >= 0.98) }'
+
+# The client area is exactly the size asked for: the longest white run across the screen
+# through the middle of the window is its width, and down the screen its height (the root
+# window is black, the frame is not white in runs that long).
+MIDDLE_Y=$((WINDOW_Y + WINDOW_HEIGHT / 2))
+MIDDLE_X=$((WINDOW_X + WINDOW_WIDTH / 2))
+RUN_ACROSS=$(longest_white_run "$SHOT" "1024x1+0+${MIDDLE_Y}")
+RUN_DOWN=$(longest_white_run "$SHOT" "1x768+${MIDDLE_X}+0")
+check "client width is $CLIENT_WIDTH (white run $RUN_ACROSS)" [ "$RUN_ACROSS" -eq "$CLIENT_WIDTH" ]
+check "client height is $CLIENT_HEIGHT (white run $RUN_DOWN)" [ "$RUN_DOWN" -eq "$CLIENT_HEIGHT" ]
+
+# Closing the window ends the program with status 0.
+xdotool windowfocus --sync "$WINDOW" 2>/dev/null
+xdotool key --clearmodifiers alt+F4
+STATUS=""
+for _ in $(seq 1 30); do
+    if ! kill -0 "$PROGRAM_PID" 2>/dev/null; then
+        wait "$PROGRAM_PID"
+        STATUS=$?
+        PROGRAM_PID=""
+        break
+    fi
+    sleep 1
+done
+check "Alt+F4 ends the program with status 0 (status '${STATUS:-still running}')" [ "$STATUS" = 0 ]
+
+if [ "$failures" -ne 0 ]; then
+    echo "[e2e] main_window: $failures check(s) failed; screenshot: $SHOT" >&2
+    exit 1
+fi
+echo "[e2e] main_window: passed; screenshot: $SHOT"

@@ -1,0 +1,20 @@
+# ensure_packages PACKAGE...: installs the Debian packages that are missing, once.
+# Sourced by the run and test scripts so that a fresh machine needs nothing done by hand.
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    echo "Installing: ${missing[*]}" >&2
+    $sudo apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+}
+
+# What building the Windows program and running it under Wine in a virtual display needs.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 xvfb xdotool imagemagick x11-utils)
+# And what the tests add: the native build with GoogleTest and the 32-bit cross build.
+TEST_PACKAGES=(g++ libgtest-dev g++-mingw-w64-i686-posix)

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds everything and runs all tests: the unit tests, both Windows cross builds and the
+# end-to-end tests of the 64-bit program under Wine. Usage: scripts/test.sh [BUILDDIR]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=$(mkdir -p "${1:-$top/build}" && cd "${1:-$top/build}" && pwd)
+. "$top/scripts/packages.sh"
+. "$top/scripts/build-windows.sh"
+
+ensure_packages "${WINDOWS_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+echo "== Windows x86_64 build"
+build_windows x86_64 "$build/win64"
+echo "== Windows i686 build"
+build_windows i686 "$build/win32"
+
+echo "== Native build"
+cmake -S "$top" -B "$build/native" -G Ninja -DQUILLMAP_WIN64_EXE="$build/win64/quillmap.exe" >/dev/null
+cmake --build "$build/native"
+
+echo "== Tests"
+ctest --test-dir "$build/native" --output-on-failure

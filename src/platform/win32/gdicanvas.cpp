@@ -1,0 +1,168 @@
+#include "platform/win32/gdicanvas.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/win32/dchandle.h"
+#include "platform/win32/gdiobject.h"
+#include "platform/win32/textcodec.h"
+#include "platform/win32/winapi.h"
+
+namespace quillmap::win32 {
+
+namespace {
+
+fonthandle MakeFont(const platform::fontspec& font) {
+    LOGFONTW logfont{};
+    logfont.lfHeight = font.height;
+    logfont.lfWeight = (font.style & platform::fsBold) != 0 ? FW_BOLD : FW_NORMAL;
+    logfont.lfItalic = (font.style & platform::fsItalic) != 0;
+    logfont.lfUnderline = (font.style & platform::fsUnderline) != 0;
+    logfont.lfStrikeOut = (font.style & platform::fsStrikeout) != 0;
+    logfont.lfCharSet = font.charset;
+    logfont.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    logfont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    logfont.lfQuality = DEFAULT_QUALITY;
+    logfont.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    const std::wstring face = WideFromCp1251(font.face);
+    // The last place stays the terminating zero; longer names are cut as GDI would.
+    std::copy_n(face.begin(), std::min<size_t>(face.size(), LF_FACESIZE - 1), logfont.lfFaceName);
+    return fonthandle(CreateFontIndirectW(&logfont));
+}
+
+std::vector<POINT> ToPoints(std::span<const platform::point> points) {
+    std::vector<POINT> converted;
+    converted.reserve(points.size());
+    for (const platform::point& p : points) {
+        converted.push_back(POINT{p.x, p.y});
+    }
+    return converted;
+}
+
+RECT ToRect(const platform::rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace
+
+struct gdicanvas::state {
+    explicit state(HDC target) : dc(target), saved(target) {}
+
+    HDC dc;
+    platform::fontspec font;
+    platform::penspec pen;
+    platform::colour brush = platform::clWhite;
+    // The objects are declared before `saved` so that they outlive it: the DC gets its own
+    // objects back first, and only then are ours deleted.
+    fonthandle fontobject;
+    penhandle penobject;
+    brushhandle brushobject;
+    savedstate saved;
+};
+
+gdicanvas::gdicanvas(HDC__* dc) : state_(std::make_unique<state>(dc)) {
+    // Start from known objects, so that Font(), Pen() and Brush() tell what is really selected.
+    SetFont(state_->font);
+    SetPen(state_->pen);
+    SetBrush(state_->brush);
+}
+
+gdicanvas::~gdicanvas() = default;
+gdicanvas::gdicanvas(gdicanvas&&) noexcept = default;
+gdicanvas& gdicanvas::operator=(gdicanvas&&) noexcept = default;
+
+void gdicanvas::SetFont(const platform::fontspec& font) {
+    fonthandle made = MakeFont(font);
+    if (!made) {
+        return;
+    }
+    SelectObject(state_->dc, made.Get());
+    // The old font is deleted only now that it is no longer selected.
+    state_->fontobject = std::move(made);
+    state_->font = font;
+    SetTextColor(state_->dc, font.textcolour);
+}
+
+const platform::fontspec& gdicanvas::Font() const { return state_->font; }
+
+void gdicanvas::SetPen(const platform::penspec& pen) {
+    penhandle made(CreatePen(PS_SOLID, pen.width, pen.linecolour));
+    if (!made) {
+        return;
+    }
+    SelectObject(state_->dc, made.Get());
+    state_->penobject = std::move(made);
+    state_->pen = pen;
+    SetROP2(state_->dc, pen.mode == platform::penmode::invert ? R2_NOT : R2_COPYPEN);
+}
+
+const platform::penspec& gdicanvas::Pen() const { return state_->pen; }
+
+void gdicanvas::SetBrush(platform::colour fill) {
+    brushhandle made(CreateSolidBrush(fill));
+    if (!made) {
+        return;
+    }
+    SelectObject(state_->dc, made.Get());
+    state_->brushobject = std::move(made);
+    state_->brush = fill;
+}
+
+platform::colour gdicanvas::Brush() const { return state_->brush; }
+
+void gdicanvas::TextOut(platform::point at, std::string_view text, platform::textbackground background) {
+    if (background) {
+        SetBkMode(state_->dc, OPAQUE);
+        SetBkColor(state_->dc, *background);
+    } else {
+        SetBkMode(state_->dc, TRANSPARENT);
+    }
+    const std::wstring wide = WideFromCp1251(text);
+    TextOutW(state_->dc, at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
+}
+
+platform::extent gdicanvas::TextExtent(std::string_view text) {
+    const std::wstring wide = WideFromCp1251(text);
+    SIZE size{};
+    GetTextExtentPoint32W(state_->dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    return {size.cx, size.cy};
+}
+
+platform::extent gdicanvas::MeasureSingleLine(std::string_view text) {
+    const std::wstring wide = WideFromCp1251(text);
+    RECT bounds{0, 0, 0, 0};
+    // An empty string goes as zero-terminated (-1): that is the form for which DrawText still
+    // gives one line's height.
+    const int count = wide.empty() ? -1 : static_cast<int>(wide.size());
+    DrawTextW(state_->dc, wide.c_str(), count, &bounds, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+void gdicanvas::Polyline(std::span<const platform::point> points) {
+    const std::vector<POINT> converted = ToPoints(points);
+    ::Polyline(state_->dc, converted.data(), static_cast<int>(converted.size()));
+}
+
+void gdicanvas::Polygon(std::span<const platform::point> points) {
+    const std::vector<POINT> converted = ToPoints(points);
+    ::Polygon(state_->dc, converted.data(), static_cast<int>(converted.size()));
+}
+
+void gdicanvas::Rectangle(const platform::rect& r) { ::Rectangle(state_->dc, r.left, r.top, r.right, r.bottom); }
+
+void gdicanvas::FillRect(const platform::rect& r) {
+    const RECT area = ToRect(r);
+    ::FillRect(state_->dc, &area, state_->brushobject.Get());
+}
+
+void gdicanvas::SetClipRect(const platform::rect& r) {
+    // The new clip replaces the old one rather than narrowing it further.
+    SelectClipRgn(state_->dc, nullptr);
+    IntersectClipRect(state_->dc, r.left, r.top, r.right, r.bottom);
+}
+
+void gdicanvas::ClearClip() { SelectClipRgn(state_->dc, nullptr); }
+
+platform::extent gdicanvas::PixelsPerInch() const {
+    return {GetDeviceCaps(state_->dc, LOGPIXELSX), GetDeviceCaps(state_->dc, LOGPIXELSY)};
+}
+
+}  // namespace quillmap::win32

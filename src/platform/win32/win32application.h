@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "platform/application.h"
+#include "platform/win32/windowhandle.h"
+#include "platform/win32/winapi.h"
+
+namespace quillmap::win32 {
+
+// Owns the hidden application window, the owner of every form but the main one, and runs the
+// message loop of the thread that made it.
+class win32application final : public platform::application {
+public:
+    win32application();
+    win32application(const win32application&) = delete;
+    win32application& operator=(const win32application&) = delete;
+
+    void MakeToolWindow() override;
+    void SetTitle(std::string_view title) override;
+    std::string Title() const override;
+    void SetHelpFile(std::string_view path) override;
+    std::string HelpFile() const override;
+    std::unique_ptr<platform::window> CreateForm(const platform::windowspec& form,
+                                                 platform::windowevents& events) override;
+    int Run() override;
+    void Terminate() override;
+
+    HWND Handle() const { return window_.Get(); }
+
+private:
+    windowhandle window_;
+    std::string helpfile_;
+};
+
+}  // namespace quillmap::win32

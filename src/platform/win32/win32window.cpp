@@ -1,0 +1,142 @@
+#include "platform/win32/win32window.h"
+
+#include <system_error>
+
+#include "platform/win32/dchandle.h"
+#include "platform/win32/gdicanvas.h"
+#include "platform/win32/textcodec.h"
+#include "platform/win32/windowtext.h"
+
+namespace quillmap::win32 {
+
+namespace {
+
+constexpr wchar_t FormClassName[] = L"QuillmapForm";
+
+std::system_error LastError(const char* what) {
+    return std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
+}
+
+// One class for every form: the background differs from form to form, so each window erases
+// with its own brush rather than the class's.
+void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
+    static const ATOM registered = [&] {
+        WNDCLASSEXW form{};
+        form.cbSize = sizeof form;
+        form.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+        form.lpfnWndProc = procedure;
+        form.hInstance = instance;
+        form.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+        form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        form.lpszClassName = FormClassName;
+        return RegisterClassExW(&form);
+    }();
+    if (registered == 0) {
+        throw LastError("RegisterClassExW");
+    }
+}
+
+}  // namespace
+
+win32window::win32window(const platform::windowspec& form, platform::windowevents& events, HWND owner)
+    : events_(events), background_(CreateSolidBrush(form.background)) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    RegisterFormClass(instance, &win32window::Procedure);
+
+    // The main window stands alone with its own taskbar button; the others belong to the
+    // application window and cannot be minimised on their own.
+    const DWORD style = form.mainwindow ? WS_OVERLAPPEDWINDOW : (WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX);
+    const DWORD exstyle = form.mainwindow ? WS_EX_APPWINDOW : 0;
+    RECT frame{0, 0, form.client.width, form.client.height};
+    AdjustWindowRectEx(&frame, style, FALSE, exstyle);
+
+    const std::wstring caption = WideFromCp1251(form.caption);
+    HWND made = CreateWindowExW(exstyle, FormClassName, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                frame.right - frame.left, frame.bottom - frame.top,
+                                form.mainwindow ? nullptr : owner, nullptr, instance, this);
+    if (made == nullptr) {
+        throw LastError("CreateWindowExW");
+    }
+    handle_ = windowhandle(made);
+    ready_ = true;
+}
+
+win32window::~win32window() {
+    ready_ = false;
+    // Detached first, so that the messages DestroyWindow sends no longer reach this object.
+    if (Handle() != nullptr) {
+        SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
+    }
+}
+
+void win32window::SetCaption(std::string_view caption) { SetWindowText(Handle(), caption); }
+
+std::string win32window::Caption() const { return WindowText(Handle()); }
+
+platform::extent win32window::ClientSize() const {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    return {client.right - client.left, client.bottom - client.top};
+}
+
+void win32window::Show() { ShowWindow(Handle(), SW_SHOW); }
+
+void win32window::Hide() { ShowWindow(Handle(), SW_HIDE); }
+
+bool win32window::Visible() const { return IsWindowVisible(Handle()) != FALSE; }
+
+void win32window::Invalidate() { InvalidateRect(Handle(), nullptr, TRUE); }
+
+LRESULT CALLBACK win32window::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<win32window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    return self->Handle(window, message, wparam, lparam);
+}
+
+LRESULT win32window::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(window, &client);
+        ::FillRect(reinterpret_cast<HDC>(wparam), &client, background_.Get());
+        return 1;
+    }
+    case WM_PAINT:
+        if (ready_) {
+            const paintdc paint(window);
+            gdicanvas surface(paint.Get());
+            events_.OnPaint(surface);
+            return 0;
+        }
+        break;
+    case WM_SIZE:
+        if (ready_) {
+            events_.OnResize({LOWORD(lparam), HIWORD(lparam)});
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        // The owner decides whether the window goes; DefWindowProc would destroy it here.
+        if (ready_) {
+            events_.OnClose();
+        }
+        return 0;
+    case WM_NCDESTROY:
+        // Destroyed with its owner window, or by this object: either way no more messages for us.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        handle_.Forget();
+        ready_ = false;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+}  // namespace quillmap::win32

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/application.h"
+#include "platform/win32/gdiobject.h"
+#include "platform/win32/windowhandle.h"
+#include "platform/win32/winapi.h"
+
+namespace quillmap::win32 {
+
+// A top-level window that passes painting, resizing and closing on to its owner's events.
+// Not movable: the HWND keeps a pointer to this object.
+class win32window final : public platform::window {
+public:
+    // Created hidden. `owner` is the application window; the main window takes none.
+    win32window(const platform::windowspec& form, platform::windowevents& events, HWND owner);
+    ~win32window() override;
+    win32window(const win32window&) = delete;
+    win32window& operator=(const win32window&) = delete;
+
+    void SetCaption(std::string_view caption) override;
+    std::string Caption() const override;
+    platform::extent ClientSize() const override;
+    void Show() override;
+    void Hide() override;
+    bool Visible() const override;
+    void Invalidate() override;
+
+    HWND Handle() const { return handle_.Get(); }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+    platform::windowevents& events_;
+    brushhandle background_;
+    windowhandle handle_;
+    // Events reach the owner only between the end of construction and the start of destruction:
+    // Windows sends WM_SIZE from inside CreateWindowEx, before the owner holds this window.
+    bool ready_ = false;
+};
+
+}  // namespace quillmap::win32
