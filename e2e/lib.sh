@@ -105,7 +105,8 @@ wait_for_window() {
     local pattern=$1 seconds=$2 pid=${3:-} deadline id
     deadline=$((SECONDS + seconds))
     while [ "$SECONDS" -lt "$deadline" ]; do
-        id=$(LC_ALL=C.UTF-8 xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+        # Nothing found is not an error here, even for callers running under set -e -o pipefail.
+        id=$(LC_ALL=C.UTF-8 xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
         if [ -n "$id" ]; then
             printf '%s\n' "$id"
             return 0
