@@ -28,8 +28,8 @@ TEST(Startup, MainWindowCaptionSizeAndBackground) {
     EXPECT_EQ(Cp1251ToUtf8(window.Caption()), testing::Utf8(u8"Безымянный.gif - Quillmap"));
     EXPECT_EQ(window.Caption(), "\xC1\xE5\xE7\xFB\xEC\xFF\xED\xED\xFB\xE9.gif - Quillmap");
     EXPECT_EQ(window.ClientSize(), (platform::extent{792, 454}));
-    EXPECT_EQ(window.Spec().background, platform::clWhite);
-    EXPECT_TRUE(window.Spec().mainwindow);
+    EXPECT_EQ(window.Design().background, platform::clWhite);
+    EXPECT_TRUE(window.Design().mainwindow);
 
     platform::headlesscanvas canvas;
     window.Paint(canvas);

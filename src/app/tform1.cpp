@@ -11,12 +11,12 @@ constexpr platform::extent InitialClient{792, 454};
 }  // namespace
 
 Tform1::Tform1(platform::application& app) : app_(app) {
-    platform::windowspec spec;
-    spec.caption = std::string(UntitledName) + CaptionSuffix;
-    spec.client = InitialClient;
-    spec.background = platform::clWhite;
-    spec.mainwindow = true;
-    window_ = app_.CreateForm(spec, *this);
+    platform::formdesign design;
+    design.caption = std::string(UntitledName) + CaptionSuffix;
+    design.client = InitialClient;
+    design.background = platform::clWhite;
+    design.mainwindow = true;
+    window_ = app_.CreateForm(design, *this);
 }
 
 void Tform1::OnPaint(platform::canvas& surface) {

@@ -21,7 +21,7 @@ protected:
     ~windowevents() = default;
 };
 
-struct windowspec {
+struct formdesign {
     std::string caption;  // CP1251
     extent client;
     colour background = clWhite;
@@ -53,7 +53,7 @@ public:
     virtual void SetHelpFile(std::string_view path) = 0;
     virtual std::string HelpFile() const = 0;
     // Windows are created hidden.
-    virtual std::unique_ptr<window> CreateForm(const windowspec& spec, windowevents& events) = 0;
+    virtual std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) = 0;
     // Runs until Terminate; returns the exit code.
     virtual int Run() = 0;
     virtual void Terminate() = 0;

@@ -4,8 +4,8 @@
 
 namespace quillmap::platform {
 
-std::unique_ptr<window> headlessapplication::CreateForm(const windowspec& spec, windowevents& events) {
-    auto made = std::make_unique<headlesswindow>(*this, spec, events);
+std::unique_ptr<window> headlessapplication::CreateForm(const formdesign& design, windowevents& events) {
+    auto made = std::make_unique<headlesswindow>(*this, design, events);
     windows_.push_back(made.get());
     return made;
 }
@@ -15,13 +15,13 @@ void headlessapplication::Forget(const headlesswindow* gone) {
                  static_cast<headlesswindow*>(nullptr));
 }
 
-headlesswindow::headlesswindow(headlessapplication& app, const windowspec& spec, windowevents& events)
-    : app_(app), spec_(spec), events_(events) {}
+headlesswindow::headlesswindow(headlessapplication& app, const formdesign& design, windowevents& events)
+    : app_(app), design_(design), events_(events) {}
 
 headlesswindow::~headlesswindow() { app_.Forget(this); }
 
 void headlesswindow::Resize(extent client) {
-    spec_.client = client;
+    design_.client = client;
     events_.OnResize(client);
 }
 

@@ -17,7 +17,7 @@ public:
     std::string Title() const override { return title_; }
     void SetHelpFile(std::string_view path) override { helpfile_ = path; }
     std::string HelpFile() const override { return helpfile_; }
-    std::unique_ptr<window> CreateForm(const windowspec& spec, windowevents& events) override;
+    std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) override;
     // Runs nothing: the loop ends at once with the code Terminate left, as after the last message.
     int Run() override { return 0; }
     void Terminate() override { terminated_ = true; }
@@ -38,18 +38,18 @@ private:
 
 class headlesswindow final : public window {
 public:
-    headlesswindow(headlessapplication& app, const windowspec& spec, windowevents& events);
+    headlesswindow(headlessapplication& app, const formdesign& design, windowevents& events);
     ~headlesswindow() override;
 
-    void SetCaption(std::string_view caption) override { spec_.caption = caption; }
-    std::string Caption() const override { return spec_.caption; }
-    extent ClientSize() const override { return spec_.client; }
+    void SetCaption(std::string_view caption) override { design_.caption = caption; }
+    std::string Caption() const override { return design_.caption; }
+    extent ClientSize() const override { return design_.client; }
     void Show() override { visible_ = true; }
     void Hide() override { visible_ = false; }
     bool Visible() const override { return visible_; }
     void Invalidate() override { ++invalidations_; }
 
-    const windowspec& Spec() const { return spec_; }
+    const formdesign& Design() const { return design_; }
     int Invalidations() const { return invalidations_; }
     // Drives the window as the system would.
     void Paint(headlesscanvas& surface) { events_.OnPaint(surface); }
@@ -58,7 +58,7 @@ public:
 
 private:
     headlessapplication& app_;
-    windowspec spec_;
+    formdesign design_;
     windowevents& events_;
     bool visible_ = false;
     int invalidations_ = 0;

@@ -56,7 +56,7 @@ void win32application::SetHelpFile(std::string_view path) { helpfile_ = path; }
 
 std::string win32application::HelpFile() const { return helpfile_; }
 
-std::unique_ptr<platform::window> win32application::CreateForm(const platform::windowspec& form,
+std::unique_ptr<platform::window> win32application::CreateForm(const platform::formdesign& form,
                                                                platform::windowevents& events) {
     return std::make_unique<win32window>(form, events, Handle());
 }

@@ -21,7 +21,7 @@ public:
     std::string Title() const override;
     void SetHelpFile(std::string_view path) override;
     std::string HelpFile() const override;
-    std::unique_ptr<platform::window> CreateForm(const platform::windowspec& form,
+    std::unique_ptr<platform::window> CreateForm(const platform::formdesign& form,
                                                  platform::windowevents& events) override;
     int Run() override;
     void Terminate() override;

@@ -38,7 +38,7 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-win32window::win32window(const platform::windowspec& form, platform::windowevents& events, HWND owner)
+win32window::win32window(const platform::formdesign& form, platform::windowevents& events, HWND owner)
     : events_(events), background_(CreateSolidBrush(form.background)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterFormClass(instance, &win32window::Procedure);

@@ -12,7 +12,7 @@ namespace quillmap::win32 {
 class win32window final : public platform::window {
 public:
     // Created hidden. `owner` is the application window; the main window takes none.
-    win32window(const platform::windowspec& form, platform::windowevents& events, HWND owner);
+    win32window(const platform::formdesign& form, platform::windowevents& events, HWND owner);
     ~win32window() override;
     win32window(const win32window&) = delete;
     win32window& operator=(const win32window&) = delete;
