@@ -7,6 +7,7 @@
 #include "support/bytehost.h"
 #include "support/settingsguard.h"
 #include "support/tinyformat.h"
+#include "support/treetext.h"
 
 namespace quillmap::testing {
 namespace {

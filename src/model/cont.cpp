@@ -93,12 +93,17 @@ int32_t cont::IndexOf(const pole& child) const {
     return -1;
 }
 
+int32_t cont::FirstUnplacedChild() const {
+    // Fields a hook has just made, not placed yet, can only stand at the end.
+    int32_t i = ChildCount();
+    while (i > 0 && !Child(i - 1).Placed()) --i;
+    return i;
+}
+
 int32_t cont::FirstChildEndingAfter(int32_t position) const {
     // Children follow in document order, so the ends of the placed ones never decrease and a long
-    // sub-block chain is searched by halves. Fields a hook has just made, not placed yet, can only
-    // stand at the end, and they end nowhere.
-    auto placedend = children_.end();
-    while (placedend != children_.begin() && !(*(placedend - 1))->Placed()) --placedend;
+    // sub-block chain is searched by halves. Unplaced children end nowhere.
+    const auto placedend = children_.begin() + FirstUnplacedChild();
     const auto found = std::partition_point(children_.begin(), placedend,
                                             [&](const auto& child) { return child->End() <= position; });
     return found == placedend ? ChildCount() : static_cast<int32_t>(found - children_.begin());

@@ -36,6 +36,8 @@ public:
     int32_t IndexOf(const pole& child) const;
     // Index of the first child whose end lies after position; ChildCount() when none does.
     int32_t FirstChildEndingAfter(int32_t position) const;
+    // Index of the first child a hook has made but nobody has placed yet; ChildCount() when none.
+    int32_t FirstUnplacedChild() const;
 
     template <class Field, class... Args>
     Field& Append(Args&&... args) {

@@ -13,6 +13,8 @@ public:
     // Codes per row.
     virtual int32_t ColumnCount() const = 0;
     virtual int32_t LineHeight() const = 0;
+    // The system's decimal separator, for fractions written into the texts.
+    virtual char DecimalSeparator() const = 0;
 
 protected:
     ~fieldhost() = default;

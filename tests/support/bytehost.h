@@ -22,6 +22,7 @@ public:
     int32_t DocumentLength() const override { return static_cast<int32_t>(bytes_.size()); }
     int32_t ColumnCount() const override { return columns_; }
     int32_t LineHeight() const override { return lineheight_; }
+    char DecimalSeparator() const override { return '.'; }
 
     std::vector<uint8_t>& Bytes() { return bytes_; }
     void SetColumnCount(int32_t columns) { columns_ = columns; }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
-#include <typeinfo>
 
 namespace quillmap::testing {
 
@@ -189,22 +188,6 @@ void tinycount::Parse() {
         data.SetStyle(fieldstyle::ImageData);
     }
     if (Value() > 0 && End() + Value() < DocumentLength()) chunks.Append<tinycount>();
-}
-
-std::string DescribeTree(const pole& field) {
-    std::string out;
-    int depth = 0;
-    for (const cont* up = field.Parent(); up; up = up->Parent()) ++depth;
-    out.append(2 * size_t(depth), ' ');
-    out += std::string(typeid(field).name()) + " " + std::to_string(field.Start()) + "+" +
-           std::to_string(field.Length()) + " " + std::string(field.Title()) + " | " +
-           std::string(field.Description());
-    if (const auto* flags = dynamic_cast<const flagi*>(&field))
-        for (int32_t g = 0; g < flags->ItemCount(); ++g) out += " | " + flags->GroupText(g);
-    out += "\n";
-    if (const auto* container = dynamic_cast<const cont*>(&field))
-        for (int32_t i = 0; i < container->ChildCount(); ++i) out += DescribeTree(container->Child(i));
-    return out;
 }
 
 }  // namespace quillmap::testing

@@ -79,7 +79,4 @@ public:
     void Parse() override;
 };
 
-// The tree as text: kind, place, title, description and flag group texts, one field per line.
-std::string DescribeTree(const pole& field);
-
 }  // namespace quillmap::testing
