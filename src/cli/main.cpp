@@ -1,0 +1,84 @@
+// quillmap-dump: a GIF file's field outline, counts, or one decoded image, for checking files in bulk.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/imagewriter.h"
+#include "cli/outline.h"
+#include "gif/gifdocument.h"
+
+namespace {
+
+constexpr int ExitRead = 0;
+constexpr int ExitGaps = 1;
+constexpr int ExitFailed = 2;
+
+int Usage() {
+    std::cerr << "usage: quillmap-dump FILE\n"
+                 "       quillmap-dump --summary FILE\n"
+                 "       quillmap-dump --image N FILE OUT.ppm\n"
+                 "Exit status: 0 read, 1 the outline has gaps (extra or unrecognised data), 2 failure.\n";
+    return ExitFailed;
+}
+
+// The whole file, or nothing when it cannot be read or does not fit signed 32-bit positions.
+std::optional<std::vector<uint8_t>> ReadWhole(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::cerr << "quillmap-dump: cannot open " << path << ": " << std::strerror(errno) << '\n';
+        return std::nullopt;
+    }
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size < 0 || size > 0x7FFFFFFF) {
+        std::cerr << "quillmap-dump: " << path << " is too large (at most 2147483647 bytes)\n";
+        return std::nullopt;
+    }
+    in.seekg(0);
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) {
+        std::cerr << "quillmap-dump: cannot read " << path << '\n';
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+int ExitFor(const quillmap::outlinecounts& counts) { return counts.gaps > 0 ? ExitGaps : ExitRead; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && args[0].rfind("--", 0) != 0) {
+        const auto bytes = ReadWhole(args[0].c_str());
+        if (!bytes) return ExitFailed;
+        const quillmap::gifdocument document(std::move(*bytes));
+        return ExitFor(quillmap::WriteOutline(document, std::cout));
+    }
+    if (args.size() == 2 && args[0] == "--summary") {
+        const auto bytes = ReadWhole(args[1].c_str());
+        if (!bytes) return ExitFailed;
+        const quillmap::gifdocument document(std::move(*bytes));
+        const quillmap::outlinecounts counts = quillmap::CountOutline(document);
+        std::cout << "blocks: " << counts.blocks << "\nimages: " << counts.images
+                  << "\nextensions: " << counts.extensions << "\nsub-blocks: " << counts.subblocks
+                  << "\nfields: " << counts.fields << "\ngaps: " << counts.gaps << '\n';
+        return ExitFor(counts);
+    }
+    if (args.size() == 4 && args[0] == "--image") {
+        char* end = nullptr;
+        const long number = std::strtol(args[1].c_str(), &end, 10);
+        if (end == args[1].c_str() || *end != '\0' || number < 1) return Usage();
+        const auto bytes = ReadWhole(args[2].c_str());
+        if (!bytes) return ExitFailed;
+        quillmap::gifdocument document(std::move(*bytes));
+        return quillmap::WriteImage(document, number, args[3]) ? ExitRead : ExitFailed;
+    }
+    return Usage();
+}

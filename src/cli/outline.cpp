@@ -1,0 +1,146 @@
+#include "cli/outline.h"
+
+#include <cstdio>
+#include <string>
+
+#include "base/cp1251.h"
+#include "gif/gifblock.h"
+#include "gif/gifcont.h"
+#include "gif/gifsubblock.h"
+#include "model/flagi.h"
+
+namespace quillmap {
+
+namespace {
+
+// Walks the tree in document order, telling the visitor of every field and of every gap between
+// the leaves.
+template <class Visitor>
+void Walk(const pole& field, const pole* previous, int depth, int32_t& covered, const gifcont& root, Visitor& visit) {
+    const auto* container = dynamic_cast<const cont*>(&field);
+    if (!container || container->ChildCount() == 0) {
+        if (field.Start() > covered) visit.Gap(covered, field.Start(), depth, root);
+        covered = std::max(covered, field.End());
+    }
+    visit.Field(field, previous, depth);
+    if (!container) return;
+    for (int32_t i = 0; i < container->ChildCount(); ++i)
+        Walk(container->Child(i), i > 0 ? &container->Child(i - 1) : nullptr, depth + 1, covered, root, visit);
+}
+
+template <class Visitor>
+void WalkDocument(const gifdocument& document, Visitor& visit) {
+    int32_t covered = 0;
+    const gifcont& root = document.Root();
+    Walk(root, nullptr, 0, covered, root, visit);
+    if (covered < document.DocumentLength()) visit.Gap(covered, document.DocumentLength(), 1, root);
+}
+
+struct counting {
+    outlinecounts counts;
+    void Field(const pole& field, const pole* previous, int) {
+        ++counts.fields;
+        if (const auto* block = dynamic_cast<const gifimdesc*>(&field)) {
+            ++counts.blocks;
+            counts.images += block->Kind() == gbImage;
+            counts.extensions += block->Kind() == gbExtension;
+        }
+        // A data sub-block is what follows a size.
+        if (previous && dynamic_cast<const gifebcount*>(previous) && !dynamic_cast<const gifebcount*>(&field))
+            ++counts.subblocks;
+    }
+    void Gap(int32_t, int32_t, int, const gifcont&) { ++counts.gaps; }
+};
+
+std::string Indent(int depth) { return std::string(2 * static_cast<size_t>(depth), ' '); }
+
+// The value column as text: numbers in decimal, flag groups, colours as #RRGGBB, short texts quoted.
+std::string ValueOf(const pole& field) {
+    switch (field.Style()) {
+        case fieldstyle::Number:
+        case fieldstyle::NumberColourIndex:
+            return std::to_string(field.ReadNumber(field.Start(), field.Length()));
+        case fieldstyle::Flags: {
+            std::string text;
+            for (const uint32_t value : static_cast<const flagi&>(field).GroupValues())
+                text += (text.empty() ? "" : " ") + std::to_string(value);
+            return text;
+        }
+        case fieldstyle::ColourEntry: {
+            uint8_t rgb[3];
+            field.ReadBytes(field.Start(), 3, rgb);
+            char text[8];
+            std::snprintf(text, sizeof text, "#%02X%02X%02X", rgb[0], rgb[1], rgb[2]);
+            return text;
+        }
+        default:
+            break;
+    }
+    if (dynamic_cast<const cont*>(&field) || field.Length() > 16 || field.Length() <= 0) return {};
+    std::string text = "\"";
+    for (int32_t i = 0; i < field.Length(); ++i) {
+        const uint8_t byte = field.ByteAt(field.Start() + i);
+        if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') {
+            text += static_cast<char>(byte);
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            text += escaped;
+        }
+    }
+    return text + "\"";
+}
+
+// Each line of a text ("\n\r" between lines) on its own output line, indented.
+void WriteText(std::ostream& out, const std::string& text, const std::string& indent) {
+    size_t from = 0;
+    while (from <= text.size()) {
+        const size_t breakat = text.find("\n\r", from);
+        const size_t to = breakat == std::string::npos ? text.size() : breakat;
+        out << indent << Cp1251ToUtf8(std::string_view(text).substr(from, to - from)) << '\n';
+        if (breakat == std::string::npos) break;
+        from = breakat + 2;
+    }
+}
+
+struct printing {
+    std::ostream& out;
+    counting counter;
+
+    void Field(const pole& field, const pole* previous, int depth) {
+        counter.Field(field, previous, depth);
+        out << Indent(depth) << field.Start() << " +" << field.Length() << ' ' << Cp1251ToUtf8(field.Title());
+        const std::string value = ValueOf(field);
+        if (!value.empty()) out << " = " << value;
+        out << '\n';
+        const std::string indent = Indent(depth + 2);
+        if (const auto* flags = dynamic_cast<const flagi*>(&field)) {
+            for (int32_t group = 0; group < flags->ItemCount(); ++group) WriteText(out, flags->GroupText(group), indent);
+        } else if (!field.Description().empty()) {
+            WriteText(out, std::string(field.Description()), indent);
+        }
+    }
+    void Gap(int32_t from, int32_t to, int depth, const gifcont& root) {
+        counter.Gap(from, to, depth, root);
+        std::string text;
+        root.GapText(from, text);
+        out << Indent(depth) << from << " +" << (to - from) << " (gap)\n";
+        WriteText(out, text, Indent(depth + 2));
+    }
+};
+
+}  // namespace
+
+outlinecounts CountOutline(const gifdocument& document) {
+    counting visitor;
+    WalkDocument(document, visitor);
+    return visitor.counts;
+}
+
+outlinecounts WriteOutline(const gifdocument& document, std::ostream& out) {
+    printing visitor{out, {}};
+    WalkDocument(document, visitor);
+    return visitor.counter.counts;
+}
+
+}  // namespace quillmap
