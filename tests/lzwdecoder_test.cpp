@@ -870,7 +870,9 @@ codecensus Census(const gifimageblock& image) {
 }
 
 TEST(LzwWalker, TruncatedFilesGiveAPrefixOfTheBlocks) {
-    for (const auto& path : CorpusFiles()) {
+    const auto files = CorpusFiles();
+    ASSERT_FALSE(files.empty()) << "no GIF files in " << QUILLMAP_CORPUS_DIR;
+    for (const auto& path : files) {
         const std::vector<uint8_t> bytes = ReadFile(path);
         const gifwalkresult whole = WalkGif(bytes);
         const size_t step = std::max<size_t>(1, bytes.size() / 300);

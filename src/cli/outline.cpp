@@ -6,7 +6,6 @@
 #include "base/cp1251.h"
 #include "gif/gifblock.h"
 #include "gif/gifcont.h"
-#include "gif/gifsubblock.h"
 #include "model/flagi.h"
 
 namespace quillmap {
@@ -17,7 +16,7 @@ namespace {
 // the leaves.
 template <class Visitor>
 void Walk(const pole& field, const pole* previous, int depth, int32_t& covered, const gifcont& root, Visitor& visit) {
-    const auto* container = dynamic_cast<const cont*>(&field);
+    const auto* container = field.IsContainer() ? static_cast<const cont*>(&field) : nullptr;
     if (!container || container->ChildCount() == 0) {
         if (field.Start() > covered) visit.Gap(covered, field.Start(), depth, root);
         covered = std::max(covered, field.End());
@@ -40,13 +39,14 @@ struct counting {
     outlinecounts counts;
     void Field(const pole& field, const pole* previous, int) {
         ++counts.fields;
-        if (const auto* block = dynamic_cast<const gifimdesc*>(&field)) {
+        const bool rootchild = field.Parent() && !field.Parent()->Parent();
+        if (const auto* block = rootchild ? dynamic_cast<const gifimdesc*>(&field) : nullptr) {
             ++counts.blocks;
             counts.images += block->Kind() == gbImage;
             counts.extensions += block->Kind() == gbExtension;
         }
         // A data sub-block is what follows a size.
-        if (previous && dynamic_cast<const gifebcount*>(previous) && !dynamic_cast<const gifebcount*>(&field))
+        if (previous && previous->Kind() == fieldkind::counter && field.Kind() != fieldkind::counter)
             ++counts.subblocks;
     }
     void Gap(int32_t, int32_t, int, const gifcont&) { ++counts.gaps; }
@@ -76,7 +76,7 @@ std::string ValueOf(const pole& field) {
         default:
             break;
     }
-    if (dynamic_cast<const cont*>(&field) || field.Length() > 16 || field.Length() <= 0) return {};
+    if (field.IsContainer() || field.Length() > 16 || field.Length() <= 0) return {};
     std::string text = "\"";
     for (int32_t i = 0; i < field.Length(); ++i) {
         const uint8_t byte = field.ByteAt(field.Start() + i);
@@ -114,7 +114,8 @@ struct printing {
         if (!value.empty()) out << " = " << value;
         out << '\n';
         const std::string indent = Indent(depth + 2);
-        if (const auto* flags = dynamic_cast<const flagi*>(&field)) {
+        if (field.Kind() == fieldkind::flagi) {
+            const auto* flags = static_cast<const flagi*>(&field);
             for (int32_t group = 0; group < flags->ItemCount(); ++group) WriteText(out, flags->GroupText(group), indent);
         } else if (!field.Description().empty()) {
             WriteText(out, std::string(field.Description()), indent);

@@ -52,7 +52,8 @@ int32_t gifimdesc::Label() const {
 }
 
 bool gifimdesc::IsCounter(int32_t i) const {
-    return i >= 0 && i < ChildCount() && dynamic_cast<const gifebcount*>(&Child(i)) != nullptr;
+    // The sub-block sizes are the grammar's only counters.
+    return i >= 0 && i < ChildCount() && Child(i).Kind() == fieldkind::counter;
 }
 
 bool gifimdesc::IsDataAfterCounter(int32_t i) const { return IsCounter(i - 1) && !IsCounter(i); }

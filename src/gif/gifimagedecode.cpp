@@ -6,7 +6,6 @@
 #include "gif/gifextension.h"
 #include "gif/gifheader.h"
 #include "gif/gifimage.h"
-#include "gif/gifsubblock.h"
 
 namespace quillmap {
 
@@ -64,8 +63,7 @@ lzwresult DecodeImageBlock(gifimdesc& block, platform::system& system) {
     // Every byte of every data sub-block, in order.
     std::vector<uint8_t> data;
     for (int32_t i = block.CodeSizeIndex() + 2; i < block.ChildCount(); ++i) {
-        if (!dynamic_cast<const gifebcount*>(&block.Child(i - 1)) || dynamic_cast<const gifebcount*>(&block.Child(i)))
-            continue;
+        if (block.Child(i - 1).Kind() != fieldkind::counter || block.Child(i).Kind() == fieldkind::counter) continue;
         const pole& sub = block.Child(i);
         const size_t at = data.size();
         data.resize(at + static_cast<size_t>(sub.Length()));

@@ -13,13 +13,14 @@ bool Overlaps(const pole& field, int32_t position, int32_t count) {
 // A field that is laid out again must not keep places from its former layout anywhere inside.
 void UnplaceSubtree(pole& field) {
     field.Unplace();
-    if (auto* container = dynamic_cast<cont*>(&field))
-        for (int32_t i = 0; i < container->ChildCount(); ++i) UnplaceSubtree(container->Child(i));
+    if (!field.IsContainer()) return;
+    auto& container = static_cast<cont&>(field);
+    for (int32_t i = 0; i < container.ChildCount(); ++i) UnplaceSubtree(container.Child(i));
 }
 
 }  // namespace
 
-cont::cont(fieldhost& view, cont* parent) : pole(view, parent) {}
+cont::cont(fieldhost& view, cont* parent, fieldkind kind) : pole(view, parent, kind) {}
 
 cont::~cont() {
     // Children first, last to first, so that no child outlives the fields it came after.

@@ -13,7 +13,7 @@ using poles = std::vector<std::unique_ptr<pole>>;
 // A container: its children lie end to end over its extent, unless a child places itself further on.
 class cont : public pole {
 public:
-    cont(fieldhost& view, cont* parent);
+    cont(fieldhost& view, cont* parent, fieldkind kind = fieldkind::cont);
     ~cont() override;
 
     void SetStart(int32_t position) override;

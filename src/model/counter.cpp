@@ -5,7 +5,7 @@
 
 namespace quillmap {
 
-counter::counter(fieldhost& view, cont* parent, int32_t length) : pole(view, parent) { length_ = length; }
+counter::counter(fieldhost& view, cont* parent, int32_t length) : pole(view, parent, fieldkind::counter) { length_ = length; }
 
 int32_t counter::ReadValue() const { return static_cast<int32_t>(ReadNumber(start_, length_)); }
 

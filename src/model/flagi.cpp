@@ -5,7 +5,7 @@
 namespace quillmap {
 
 flagi::flagi(fieldhost& view, cont* parent, std::span<const int32_t> groupwidths, int32_t length)
-    : pole(view, parent) {
+    : pole(view, parent, fieldkind::flagi) {
     length_ = length;
     SetGroupWidths(groupwidths);
 }

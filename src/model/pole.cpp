@@ -6,12 +6,17 @@
 #include "base/rounding.h"
 #include "base/settings.h"
 #include "model/cont.h"
+#include "model/fieldpool.h"
 #include "model/fieldserial.h"
 
 namespace quillmap {
 
-pole::pole(fieldhost& view, cont* parent)
-    : view_(&view), parent_(parent), serial_(TakeFieldSerial()), title_(""), description_("") {}
+pole::pole(fieldhost& view, cont* parent, fieldkind kind)
+    : view_(&view), parent_(parent), serial_(TakeFieldSerial()), title_(""), description_(""), kind_(kind) {}
+
+void* pole::operator new(std::size_t size) { return AllocateField(size); }
+
+void pole::operator delete(void* field, std::size_t size) { ReleaseField(field, size); }
 
 pole::~pole() {
     if (ownedtexts_ & OwnsTitle) delete[] title_;

@@ -13,12 +13,17 @@ namespace quillmap {
 
 class cont;
 
+// The seven kinds of field; each field knows its own without a type query.
+enum class fieldkind : uint8_t { danye, cont, cikl, signatura, flagi, waiter, counter };
+
 // A field: a named extent of the document's bytes. Fields read the bytes through their view and
 // never own them; they own only their texts (when not fixed) and, for containers, their children.
 class pole {
 public:
-    pole(fieldhost& view, cont* parent);
+    pole(fieldhost& view, cont* parent, fieldkind kind);
     pole(const pole&) = delete;
+    static void* operator new(std::size_t size);
+    static void operator delete(void* field, std::size_t size);
     pole& operator=(const pole&) = delete;
 
     // Operations in the order of their slots.
@@ -47,6 +52,9 @@ public:
     void MoveTo(int32_t position) { start_ = position; }
     void Unplace() { start_ = -1; }
     void SetLength(int32_t length) { length_ = length; }
+
+    fieldkind Kind() const { return kind_; }
+    bool IsContainer() const { return kind_ == fieldkind::cont || kind_ == fieldkind::cikl; }
 
     uint32_t Serial() const { return serial_; }
     int32_t Height() const { return height_; }
@@ -91,6 +99,7 @@ private:
     const char* description_;
     fieldstyle style_ = fieldstyle::none;
     uint8_t ownedtexts_ = 0;
+    fieldkind kind_;
 };
 
 }  // namespace quillmap

@@ -8,7 +8,7 @@
 namespace quillmap {
 
 signatura::signatura(fieldhost& view, cont* parent, const signaturedef& def, int32_t length)
-    : pole(view, parent), def_(&def) {
+    : pole(view, parent, fieldkind::signatura), def_(&def) {
     length_ = length;
 }
 

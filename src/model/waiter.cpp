@@ -44,7 +44,7 @@ occurrence FindSeparator(const pole& field, int32_t from, std::span<const std::s
 }  // namespace
 
 waiter::waiter(fieldhost& view, cont* parent, std::span<const std::string_view> separators)
-    : pole(view, parent), separators_(separators) {}
+    : pole(view, parent, fieldkind::waiter), separators_(separators) {}
 
 void waiter::Parse() {
     SetDescription(fixedtext(""));
