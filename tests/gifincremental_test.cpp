@@ -57,6 +57,11 @@ TEST(GifIncremental, EditsAgreeWithAFreshParseOnTheCorpus) {
             ASSERT_EQ(DifferenceFromFresh(document), "")
                 << path.filename() << ": delete at " << position;
         }
+        for (const uint8_t value : {uint8_t(','), uint8_t(';'), uint8_t(0)}) {
+            gifdocument document(original);
+            document.Insert(length, value);
+            ASSERT_EQ(DifferenceFromFresh(document), "") << path.filename() << ": append " << int(value);
+        }
     }
 }
 
