@@ -143,15 +143,7 @@ void gifscrdesc::RefreshTexts() {
     last.CopyDescription(text);
 }
 
-gifsdflag::gifsdflag(fieldhost& view, cont* parent) : flagi(view, parent, ScreenFlagWidths) {
-    SetTitle(giftitle::Flags);
-    SetStyle(fieldstyle::Flags);
-}
-
-int32_t gifsdflag::Recheck(int32_t position, int32_t count) {
-    flagi::Recheck(position, count);
-    return Start();
-}
+gifsdflag::gifsdflag(fieldhost& view, cont* parent) : gifdecidingflags(view, parent, ScreenFlagWidths) {}
 
 void gifsdflag::OnFlag(int32_t group, uint32_t value) {
     std::string text;

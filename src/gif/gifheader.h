@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/cont.h"
-#include "model/flagi.h"
+#include "gif/gifdecidingflags.h"
 #include "model/signatura.h"
 
 namespace quillmap {
@@ -34,11 +34,9 @@ private:
 };
 
 // The screen descriptor's flags byte: M, CR, S, PIXEL.
-class gifsdflag final : public flagi {
+class gifsdflag final : public gifdecidingflags {
 public:
     gifsdflag(fieldhost& view, cont* parent);
-    // What follows depends on this byte: every overwrite parses again from it.
-    int32_t Recheck(int32_t position, int32_t count) override;
     void OnFlag(int32_t group, uint32_t value) override;
 
     bool MapPresent() const { return mappresent_; }

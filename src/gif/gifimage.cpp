@@ -30,16 +30,9 @@ constexpr int32_t AfterFlags = 6;
 }  // namespace
 
 gifidflag::gifidflag(fieldhost& view, cont* parent, bool version89a)
-    : flagi(view, parent, version89a ? std::span<const int32_t>(Widths89a) : std::span<const int32_t>(Widths87a)),
-      version89a_(version89a) {
-    SetTitle(giftitle::Flags);
-    SetStyle(fieldstyle::Flags);
-}
-
-int32_t gifidflag::Recheck(int32_t position, int32_t count) {
-    flagi::Recheck(position, count);
-    return Start();
-}
+    : gifdecidingflags(view, parent,
+                       version89a ? std::span<const int32_t>(Widths89a) : std::span<const int32_t>(Widths87a)),
+      version89a_(version89a) {}
 
 void gifidflag::OnFlag(int32_t group, uint32_t value) {
     std::string text;

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "model/flagi.h"
+#include "gif/gifdecidingflags.h"
 
 namespace quillmap {
 
 // The image descriptor's flags byte: M, I, S, reserved, PIXEL ("89a"); M, I, reserved, PIXEL ("87a").
-class gifidflag final : public flagi {
+class gifidflag final : public gifdecidingflags {
 public:
     gifidflag(fieldhost& view, cont* parent, bool version89a);
-    int32_t Recheck(int32_t position, int32_t count) override;
     void OnFlag(int32_t group, uint32_t value) override;
 
     bool MapPresent() const { return mappresent_; }
