@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/bytefile.h"
+#include "base/bytefile.h"
 
 namespace quillmap::testing {
 namespace {

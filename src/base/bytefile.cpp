@@ -1,4 +1,4 @@
-#include "app/bytefile.h"
+#include "base/bytefile.h"
 
 #include <algorithm>
 #include <bit>
