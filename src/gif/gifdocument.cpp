@@ -37,10 +37,4 @@ void gifdocument::Erase(int32_t position) {
     root_->RebuildFrom(position);
 }
 
-void gifdocument::Replace(std::vector<uint8_t> bytes) {
-    bytes_ = std::move(bytes);
-    root_->Reset();
-    root_->Parse();
-}
-
 }  // namespace quillmap

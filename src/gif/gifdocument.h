@@ -31,8 +31,6 @@ public:
     void Overwrite(int32_t position, uint8_t byte);
     void Insert(int32_t position, uint8_t byte);
     void Erase(int32_t position);
-    // New bytes: the whole tree is parsed again from the first field.
-    void Replace(std::vector<uint8_t> bytes);
 
 private:
     std::vector<uint8_t> bytes_;
