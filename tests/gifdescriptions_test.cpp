@@ -7,6 +7,7 @@
 #include "gif/gifdocument.h"
 #include "gif/giftexts.h"
 #include "model/flagi.h"
+#include "platform/headless/headlesssystem.h"
 #include "support/gifbytes.h"
 
 namespace quillmap::testing {
@@ -63,9 +64,12 @@ const gifimdesc& Block(const gifdocument& document, int32_t index) {
 }
 
 TEST(GifDescriptions, DelayWithTheSystemDecimalSeparator) {
-    const gifdocument comma(ControlFile(4, 0, 150).Make(), ',');
+    platform::headlesssystem system;
+    system.SetDecimalSeparator(',');
+    const gifdocument comma(ControlFile(4, 0, 150).Make(), system.DecimalSeparator());
     EXPECT_TRUE(EndsWith(Block(comma, 2).Child(4).Description(), "\n\rВ нашем случае время задержки будет равно 1,5 сек."));
-    const gifdocument point(ControlFile(4, 0, 150).Make(), '.');
+    system.SetDecimalSeparator('.');
+    const gifdocument point(ControlFile(4, 0, 150).Make(), system.DecimalSeparator());
     EXPECT_TRUE(EndsWith(Block(point, 2).Child(4).Description(), " 1.5 сек."));
     // With user input and a delay the last sentence follows.
     const gifdocument input(ControlFile(4, 0x02, 7).Make(), '.');

@@ -18,6 +18,7 @@ public:
     void Beep() override {}
     void MessageBeep(platform::beepkind) override {}
     uint32_t TickCount() override { return 0; }
+    char DecimalSeparator() override { return '.'; }
 };
 
 // A picture this large is refused rather than written: 256 megapixels is 768 MB of PPM.

@@ -11,7 +11,8 @@ namespace quillmap {
 class gifcont;
 
 // A GIF document without a view: the bytes and the field tree laid over them. The command-line
-// tool and the tests use it; the structure view plays the same part for the program.
+// tool and the tests use it; the structure view plays the same part for the program. The
+// decimal separator is the platform's, asked by whoever makes the document.
 class gifdocument final : public fieldhost {
 public:
     explicit gifdocument(std::vector<uint8_t> bytes = {}, char decimalseparator = '.');

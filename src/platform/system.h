@@ -23,6 +23,8 @@ public:
     virtual void MessageBeep(beepkind kind) = 0;
     // Milliseconds since the system started; wraps like GetTickCount.
     virtual uint32_t TickCount() = 0;
+    // The user's decimal separator, for fractions written into texts.
+    virtual char DecimalSeparator() = 0;
 };
 
 }  // namespace quillmap::platform

@@ -11,4 +11,11 @@ void win32system::MessageBeep(platform::beepkind kind) { ::MessageBeep(static_ca
 
 uint32_t win32system::TickCount() { return GetTickCount(); }
 
+char win32system::DecimalSeparator() {
+    wchar_t separator[4] = {};
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4) < 2) return '.';
+    // A separator outside ASCII (none is in use) falls back to the point.
+    return separator[0] < 0x80 ? static_cast<char>(separator[0]) : '.';
+}
+
 }  // namespace quillmap::win32

@@ -9,6 +9,7 @@ public:
     void Beep() override;
     void MessageBeep(platform::beepkind kind) override;
     uint32_t TickCount() override;
+    char DecimalSeparator() override;
 };
 
 }  // namespace quillmap::win32
