@@ -1,0 +1,91 @@
+#include "views/structmetrics.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include "base/rounding.h"
+#include "base/settings.h"
+#include "views/digits.h"
+
+namespace quillmap {
+
+int32_t LinePixels(int32_t dpi, double millimetres) {
+    return std::max(0, RoundHalfEven(dpi * millimetres / 25.4) - 1);
+}
+
+int32_t WidestDigit(platform::canvas& canvas, int32_t base) {
+    base = std::clamp(base, 2, 36);
+    int32_t widest = 0;
+    for (int32_t digit = 0; digit < base; ++digit) {
+        const std::string glyph = DigitString(static_cast<uint32_t>(digit), base, 0);
+        widest = std::max(widest, canvas.TextExtent(glyph).width);
+    }
+    return widest;
+}
+
+structmetrics ComputeMetrics(platform::canvas& canvas, const metricsinput& in) {
+    const settingvalues& s = Settings();
+    structmetrics m;
+    m.HDistance = s.HDistance;
+    m.ColumnCount = in.ColumnCount;
+    m.LineHeight = in.LineHeight;
+
+    m.DigitWidth = WidestDigit(canvas, s.TextBaseSyst);
+    m.CoordDigitWidth = WidestDigit(canvas, s.CoordBaseSyst);
+    m.CodeWidth = m.DigitWidth * DigitCount(255, s.TextBaseSyst);
+    m.Pad = RoundHalfEven(m.DigitWidth * s.HDistance);
+    m.CoordPad = RoundHalfEven(m.CoordDigitWidth * s.HDistance);
+    m.CellPitch = RoundHalfEven(m.CodeWidth + m.DigitWidth * s.HDistance);
+    m.CoordDigits = DigitCount(4294967295u, s.CoordBaseSyst);
+    m.ColumnDigits = DigitCount(static_cast<uint32_t>(std::max(in.ColumnCount, 0)), s.CoordBaseSyst);
+
+    const int32_t dpi = canvas.PixelsPerInch().width;
+    m.LinePx = LinePixels(dpi, s.LineWidth);
+    m.MarginPx = LinePixels(dpi, s.MarginWidth);
+    m.FieldLinePx = LinePixels(dpi, s.FieldLineWidth);
+    m.FieldPad = RoundHalfEven(in.LineHeight * s.FieldDist);
+
+    // Up to 8 columns the value column keeps room for a byte in binary; the 19 pixels hold the
+    // expand and collapse boxes, which a printout does not show.
+    m.ValueWidth = (in.ColumnCount < 9 ? 8 : in.ColumnCount) * m.DigitWidth + 2 * m.Pad + (in.Printing ? 0 : 19);
+
+    const int32_t coordspan = RoundHalfEven(2 * s.HDistance * m.CoordDigitWidth) + m.CoordDigits * m.CoordDigitWidth;
+    const int32_t codespan = in.ColumnCount * m.CellPitch;
+    // The description column takes what the window leaves, but never so little that its texts
+    // become a column of single words.
+    m.DescWidth = std::max(500, in.ClientWidth + m.LinePx - m.ValueWidth - coordspan - 3 * m.Pad - codespan -
+                                    2 * m.MarginPx);
+
+    m.OriginX = in.OriginX;
+    m.CoordTextLeft = in.OriginX + m.CoordPad;
+    m.CoordRight = in.OriginX + coordspan;
+    m.CoordLineX = m.CoordRight + m.LinePx / 2;
+    m.CodeLeft = m.CoordRight + m.LinePx + m.Pad;
+    m.FirstMarginX = m.CodeLeft + codespan + m.MarginPx / 2;
+    m.ValueLeft = m.CodeLeft + codespan + m.MarginPx;
+    m.SecondMarginX = m.ValueLeft + m.ValueWidth + m.MarginPx / 2;
+    m.DescLeft = m.ValueLeft + m.ValueWidth + m.MarginPx;
+
+    m.OriginY = in.OriginY;
+    m.HeaderTextTop = in.OriginY + 2;
+    m.HeaderBottom = in.OriginY + in.LineHeight + 2;
+    m.HeaderLineY = m.HeaderBottom + m.LinePx / 2;
+    return m;
+}
+
+int32_t ContentWidth(const structmetrics& m) {
+    return m.ValueWidth + RoundHalfEven(5 * m.HDistance * m.CoordDigitWidth) + m.CoordDigits * m.CoordDigitWidth +
+           m.ColumnCount * m.CellPitch + m.LinePx + 2 * m.MarginPx + m.DescWidth;
+}
+
+int32_t ContentHeight(const structmetrics& m, std::span<const int32_t> blockheights) {
+    // Summed wide: a large document's blocks can outgrow int32, and the scroll bar then simply
+    // stops at the largest position it can hold.
+    int64_t height = int64_t{m.LineHeight} + m.LinePx + 4 - m.FieldPad - m.FieldLinePx;
+    for (const int32_t block : blockheights) height += int64_t{block} + m.FieldLinePx;
+    return static_cast<int32_t>(std::clamp<int64_t>(height, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace quillmap
