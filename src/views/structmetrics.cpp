@@ -46,8 +46,8 @@ structmetrics ComputeMetrics(platform::canvas& canvas, const metricsinput& in) {
     m.FieldLinePx = LinePixels(dpi, s.FieldLineWidth);
     m.FieldPad = RoundHalfEven(in.LineHeight * s.FieldDist);
 
-    // Up to 8 columns the value column keeps room for a byte in binary; the 19 pixels hold the
-    // expand and collapse boxes, which a printout does not show.
+    // Never narrower than eight digits; the 19 pixels hold the expand and collapse boxes, which
+    // a printout does not show.
     m.ValueWidth = (in.ColumnCount < 9 ? 8 : in.ColumnCount) * m.DigitWidth + 2 * m.Pad + (in.Printing ? 0 : 19);
 
     const int32_t coordspan = RoundHalfEven(2 * s.HDistance * m.CoordDigitWidth) + m.CoordDigits * m.CoordDigitWidth;

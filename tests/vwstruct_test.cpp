@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "gif/gifdocument.h"
+#include "support/corpus.h"
+#include "support/settingsguard.h"
+#include "support/structview.h"
+#include "support/treetext.h"
+#include "views/bytesreplaced.h"
+
+namespace quillmap::testing {
+namespace {
+
+struct viewfixture {
+    settingsguard settings;
+    platform::headlesscanvas canvas;
+    platform::headlesssystem system;
+    structview view{canvas, system};
+
+    void Load(const std::vector<uint8_t>& bytes) {
+        view.AppendBytes(bytes.data(), static_cast<int32_t>(bytes.size()));
+        view.ReparseAll();
+    }
+    // The view's tree against a fresh parse of its bytes.
+    std::string DifferenceFromFresh() const {
+        const gifdocument fresh(view.Bytes());
+        return FirstDifference(DescribeTree(view.Root()), DescribeTree(fresh.Root()));
+    }
+};
+
+std::string Text(const std::vector<uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
+
+TEST(VwStruct, UndoingEverythingGivesTheOriginalBackAndRedoingTheEdits) {
+    for (const char* name : {"welcome2.gif", "plain-text.gif", "metadata-full.gif"}) {
+        SCOPED_TRACE(name);
+        viewfixture f;
+        const std::vector<uint8_t> original = ReadFile(CorpusDir() / name);
+        f.Load(original);
+        std::mt19937 random(99);
+        int edits = 0;
+        for (; edits < 300; ++edits) {
+            const int32_t length = f.view.DocumentLength();
+            const auto value = std::string(1, static_cast<char>(",!;\x00\x01\xF9\xFF"[random() % 7] + (random() % 3 == 0)));
+            const int32_t at = static_cast<int32_t>(random() % (length + 1));
+            switch (random() % 3) {
+                case 0:  // overwrite
+                    if (at < length) f.view.ReplaceBytes(at, 1, value, CaretStateByte(true, 0, 1), at);
+                    break;
+                case 1:  // insert
+                    f.view.ReplaceBytes(at, 0, value, CaretStateByte(true, 0, 0), at + 1);
+                    break;
+                default:  // delete
+                    if (at < length) f.view.ReplaceBytes(at, 1, "", CaretStateByte(true, 0, 0), at);
+                    break;
+            }
+        }
+        ASSERT_EQ(f.DifferenceFromFresh(), "");
+        const std::vector<uint8_t> edited = f.view.Bytes();
+        int undone = 0;
+        while (f.view.CanUndo()) {
+            f.view.Undo();
+            ++undone;
+        }
+        EXPECT_EQ(undone, static_cast<int>(f.view.RedoList().size()));
+        EXPECT_EQ(Text(f.view.Bytes()), Text(original));
+        EXPECT_EQ(f.DifferenceFromFresh(), "");
+        EXPECT_EQ(f.view.UndoBytes(), 0);
+        while (f.view.CanRedo()) f.view.Redo();
+        EXPECT_EQ(Text(f.view.Bytes()), Text(edited));
+        EXPECT_EQ(f.DifferenceFromFresh(), "");
+    }
+}
+
+TEST(VwStruct, BudgetDropsTheOldestStepsAndRefusesAStepLargerThanItAll) {
+    viewfixture f;
+    f.Load(ReadFile(CorpusDir() / "plain-text.gif"));
+    // Each one-byte overwrite costs 21 + 9 + 2 = 32 bytes of budget.
+    Settings().MaxUndoLen = 100;
+    for (int32_t k = 0; k < 5; ++k) f.view.ReplaceBytes(60 + k, 1, "x", 0, 60 + k);
+    EXPECT_EQ(f.view.UndoList().size(), 3u);
+    EXPECT_EQ(f.view.UndoBytes(), 96);
+    // The oldest kept step is the third overwrite.
+    EXPECT_EQ(DecodeBytesReplaced(f.view.UndoList().front().Text).offset, 62);
+    // A record of 101 bytes or more empties the list.
+    f.view.ReplaceBytes(70, 0, std::string(71, 'y'), 0, 70);
+    EXPECT_TRUE(f.view.UndoList().empty());
+    EXPECT_EQ(f.view.UndoBytes(), 0);
+}
+
+TEST(VwStruct, UndoPlacesTheCaretWhereTheEditBegan) {
+    viewfixture f;
+    const std::vector<uint8_t> original = ReadFile(CorpusDir() / "depth1.gif");
+    f.Load(original);
+    const int32_t last = f.view.DocumentLength() - 1;
+    f.view.ReplaceBytes(last, 1, "", CaretStateByte(true, 0, 0), last);
+    EXPECT_EQ(f.view.DocumentLength(), last);
+    f.view.Undo();
+    EXPECT_EQ(Text(f.view.Bytes()), Text(original));
+    EXPECT_EQ(f.view.PositionToLinear(f.view.Caret().column, f.view.Caret().line), last);
+    // The step waiting for redo takes the restored ";" away again.
+    const bytesreplaced redo = DecodeBytesReplaced(f.view.RedoList().back().Text);
+    EXPECT_EQ(redo.oldbytes, "");
+    EXPECT_EQ(redo.newbytes, ";");
+    f.view.Redo();
+    EXPECT_EQ(f.view.DocumentLength(), last);
+}
+
+TEST(VwStruct, TypingOverASelectionIsOneStep) {
+    viewfixture f;
+    const std::vector<uint8_t> original = ReadFile(CorpusDir() / "depth3.gif");
+    f.Load(original);
+    // The selection's two bytes go, the deletion waits open, the typed byte joins it.
+    f.view.ReplaceBytes(20, 2, "", CaretStateByte(true, 1, 0), 20);
+    f.view.MarkOpen();
+    f.view.ReplaceBytes(20, 0, "Q", CaretStateByte(true, 0, 1), 21);
+    ASSERT_EQ(f.view.UndoList().size(), 1u);
+    EXPECT_EQ(f.view.UndoList().back().Kind, undokind::BytesReplaced);
+    const bytesreplaced step = DecodeBytesReplaced(f.view.UndoList().back().Text);
+    EXPECT_EQ(step.newbytes, "Q");
+    EXPECT_EQ(step.oldbytes.size(), 2u);
+    EXPECT_EQ(DigitAfter(step.caretstate), 1);
+    f.view.Undo();
+    EXPECT_EQ(Text(f.view.Bytes()), Text(original));
+}
+
+TEST(VwStruct, LinesComeFromTheRowTable) {
+    viewfixture f;
+    f.Load(ReadFile(CorpusDir() / "depth1.gif"));
+    EXPECT_EQ(f.view.GetLine(0), "GIF");
+    EXPECT_EQ(f.view.LastLine(), f.view.Rows().LastLine());
+    // Blocks of Shag bytes; none for an empty document.
+    Settings().Shag = 10;
+    std::vector<int32_t> counts;
+    f.view.ReadBlocks([&](int32_t count, const uint8_t*, bool&) { counts.push_back(count); });
+    EXPECT_EQ(counts, (std::vector<int32_t>{10, 10, 10, 5}));
+    viewfixture empty;
+    int calls = 0;
+    empty.view.ReadBlocks([&](int32_t, const uint8_t*, bool&) { ++calls; });
+    EXPECT_EQ(calls, 0);
+}
+
+}  // namespace
+}  // namespace quillmap::testing
