@@ -142,3 +142,68 @@ TEST(VwStruct, LinesComeFromTheRowTable) {
 
 }  // namespace
 }  // namespace quillmap::testing
+
+namespace quillmap::testing {
+namespace {
+
+// The headless canvas's default font: every glyph 7 pixels wide and 13 high. With the default
+// settings at 96 dpi: LineHeight 13, FieldPad round(3.9) = 4, DigitWidth 7, CodeWidth 14,
+// CellPitch round(14 + 4.2) = 18, no line is thicker than 1 pixel (LinePx = MarginPx =
+// FieldLinePx = 0), and the codes' caret starts at round(3 * 0.6 * 7) + 8 * 7 + 0 + 1 = 70.
+TEST(VwStruct, CaretPixelsInTheCodes) {
+    viewfixture f;
+    f.Load(ReadFile(CorpusDir() / "depth1.gif"));
+    // Byte 5 is the descriptor's third byte: line 1, column 2, below the signature's block of
+    // round(13 * (1 + 0.6)) = 21 pixels.
+    const textpos at = f.view.LinearToPosition(5);
+    EXPECT_EQ(at, (textpos{2, 1}));
+    f.view.SetPosition(at.column, at.line, true);
+    EXPECT_EQ(f.view.CaretPixels(), (platform::point{70 + 2 * 18, 13 + 3 + 4 + 21}));
+    f.view.SetCurDigit(1);
+    f.view.CalcCaretPixels();
+    EXPECT_EQ(f.view.CaretPixels().x, 70 + 2 * 18 + 7);
+
+    // After the last byte the caret stands at the right end of the empty cell.
+    const int32_t end = f.view.DocumentLength();
+    const textpos after = f.view.LinearToPosition(end);
+    f.view.SetCurDigit(0);
+    f.view.SetPosition(after.column, after.line, true);
+    EXPECT_EQ(f.view.CaretPixels().x, 70 + after.column * 18 + 14);
+
+    // Without leading zeros a one-digit code sits right-aligned and has one digit to stand on:
+    // byte 6 is the screen width's 0x01, in column 3; "a" at byte 5 has two.
+    Settings().FirstZeroes = false;
+    const textpos width = f.view.LinearToPosition(6);
+    f.view.SetPosition(width.column, width.line, true);
+    f.view.SetCurDigit(5);
+    f.view.CalcCaretPixels();
+    EXPECT_EQ(f.view.CurDigit(), 1);
+    EXPECT_EQ(f.view.CaretPixels().x, 70 + 3 * 18 + (2 + 1 - 1) * 7);
+    f.view.SetPosition(at.column, at.line, true);
+    f.view.SetCurDigit(5);
+    f.view.CalcCaretPixels();
+    EXPECT_EQ(f.view.CurDigit(), 2);
+    EXPECT_EQ(f.view.CaretPixels().x, 70 + 2 * 18 + 2 * 7);
+}
+
+TEST(VwStruct, PositionsAndBytesAgree) {
+    viewfixture f;
+    f.Load(ReadFile(CorpusDir() / "welcome2.gif"));
+    for (int32_t linear = 0; linear <= f.view.DocumentLength(); ++linear) {
+        const textpos at = f.view.LinearToPosition(linear);
+        ASSERT_EQ(f.view.PositionToLinear(at.column, at.line), linear);
+        if (linear < f.view.DocumentLength()) {
+            ASSERT_EQ(static_cast<uint8_t>(f.view.GetLine(at.line).at(static_cast<size_t>(at.column))),
+                      f.view.Bytes()[static_cast<size_t>(linear)]);
+        }
+    }
+}
+
+TEST(VwStruct, DrawingBounds) {
+    viewfixture f;
+    // left: round(2 * 0.6 * 7) + 8 * 7 + 0 + 2; top: 13 + 0 + 4; the client is 200 x 200.
+    EXPECT_EQ(f.view.DrawingBounds(), (platform::rect{66, 17, 200, 210}));
+}
+
+}  // namespace
+}  // namespace quillmap::testing

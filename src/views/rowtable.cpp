@@ -50,6 +50,11 @@ lineplace rowtable::PlaceOfLine(int32_t line) const {
     return {entry, std::max(0, line - firstlines_[entry])};
 }
 
+int32_t rowtable::EntryAt(int32_t position) const {
+    const auto after = std::upper_bound(starts_.begin(), starts_.end(), position);
+    return after == starts_.begin() ? 0 : static_cast<int32_t>(after - starts_.begin()) - 1;
+}
+
 std::string rowtable::GetLine(int32_t line, std::span<const uint8_t> bytes) const {
     if (fields_.empty()) return {};
     const lineplace place = PlaceOfLine(line);

@@ -34,6 +34,8 @@ public:
     int32_t FirstLine(int32_t entry) const { return firstlines_[entry]; }
     int32_t LastLine() const { return lastline_; }
     lineplace PlaceOfLine(int32_t line) const;
+    // The entry a document position falls in: the last one starting at or before it.
+    int32_t EntryAt(int32_t position) const;
     // One character per byte of the line, up to the entry's end and the document's end.
     std::string GetLine(int32_t line, std::span<const uint8_t> bytes) const;
 

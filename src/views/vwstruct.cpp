@@ -4,7 +4,9 @@
 #include <cstring>
 
 #include "base/bytefile.h"
+#include "base/rounding.h"
 #include "base/settings.h"
+#include "views/digits.h"
 #include "views/bytesreplaced.h"
 #include "views/documentfile.h"
 
@@ -33,6 +35,66 @@ std::string vwstruct::GetLine(int32_t line) const { return rows_.GetLine(line, b
 void vwstruct::RebuildRows() {
     rows_.Build(*root_, DocumentLength(), ColumnCount());
     lastline_ = rows_.LastLine();
+    metrics_ = ComputeMetrics(canvas_, {origin_.x, origin_.y, clientwidth_, ColumnCount(), LineHeight(), printing_});
+    blocktops_.resize(static_cast<size_t>(rows_.EntryCount()) + 1);
+    blocktops_[0] = 0;
+    for (int32_t k = 0; k < rows_.EntryCount(); ++k)
+        blocktops_[k + 1] = blocktops_[k] + BlockHeight(k) + metrics_.FieldLinePx;
+}
+
+int32_t vwstruct::BlockHeight(int32_t entry) const {
+    if (const pole* field = rows_.Field(entry)) return field->Height();
+    const double lineheight = LineHeight();
+    return RoundHalfEven(rows_.Rows(entry) * lineheight + lineheight * 2 * Settings().FieldDist);
+}
+
+textpos vwstruct::LinearToPosition(int32_t linear) const {
+    if (rows_.EntryCount() == 0) return {};
+    const int32_t entry = rows_.EntryAt(linear);
+    const int32_t offset = std::max(0, linear - rows_.Start(entry));
+    const int32_t columns = ColumnCount();
+    return {offset % columns, rows_.FirstLine(entry) + offset / columns};
+}
+
+int32_t vwstruct::PositionToLinear(int32_t column, int32_t line) const {
+    if (rows_.EntryCount() == 0) return column;
+    const lineplace place = rows_.PlaceOfLine(line);
+    return rows_.Start(place.entry) + place.row * ColumnCount() + column;
+}
+
+void vwstruct::CalcCaretPixels() {
+    const structmetrics& m = metrics_;
+    const int32_t linear = PositionToLinear(caretcolumn_, caretline_);
+    const lineplace place = rows_.PlaceOfLine(caretline_);
+    const int64_t caretleft0 = int64_t(origin_.x) + RoundHalfEven(3 * Settings().HDistance * m.CoordDigitWidth) +
+                               int64_t(m.CoordDigits) * m.CoordDigitWidth + m.LinePx + 1;
+    const int64_t top = int64_t(origin_.y) + LineHeight() + m.LinePx + 3 + m.FieldPad + BlocksAbove(place.entry);
+    if (!incodes_) {
+        carety_ = static_cast<int32_t>(top + int64_t(textline_) * LineHeight() - scrolly_);
+        caretx_ = static_cast<int32_t>(caretleft0 + int64_t(ColumnCount()) * m.CellPitch + m.Pad + m.MarginPx +
+                                       WidthOfFirst(valuetext_, caretcolumn_) - scrollx_);
+        return;
+    }
+    carety_ = static_cast<int32_t>(top + int64_t(place.row) * LineHeight() - scrolly_);
+    const int32_t base = Settings().TextBaseSyst;
+    const int32_t widest = DigitCount(255, base);
+    const int64_t cell = caretleft0 + int64_t(caretcolumn_) * m.CellPitch - scrollx_;
+    const bool atend = linear >= DocumentLength();
+    if (!Settings().FirstZeroes && !atend) {
+        // The code is right-aligned in its cell: the caret sits among its own digits.
+        const int32_t digits = DigitCount(bytes_[static_cast<size_t>(linear)], base);
+        curdigit_ = std::min(curdigit_, digits);
+        caretx_ = static_cast<int32_t>(cell + int64_t(widest + curdigit_ - digits) * m.DigitWidth);
+        return;
+    }
+    curdigit_ = std::min(curdigit_, widest);
+    caretx_ = static_cast<int32_t>(cell + int64_t(curdigit_) * m.DigitWidth + (atend ? m.CodeWidth : 0));
+}
+
+platform::rect vwstruct::DrawingBounds() const {
+    const structmetrics& m = metrics_;
+    return {RoundHalfEven(2 * Settings().HDistance * m.CoordDigitWidth) + m.CoordDigits * m.CoordDigitWidth + m.LinePx + 2,
+            LineHeight() + m.LinePx + 4, origin_.x + clientwidth_, clientheight_ + origin_.y + 10};
 }
 
 void vwstruct::ReparseAll() {
@@ -91,7 +153,8 @@ bool vwstruct::ReplaceBytes(int32_t offset, int32_t count, std::string_view newb
         undorec open = history.UndoList().back();
         bytesreplaced edit = DecodeBytesReplaced(open.Text);
         edit.newbytes += newbytes;
-        edit.caretstate = CaretStateByte(InCodes(edit.caretstate), DigitBefore(edit.caretstate), DigitAfter(caretstate));
+        edit.caretstate = CaretStateByte(quillmap::InCodes(edit.caretstate), DigitBefore(edit.caretstate),
+                                         DigitAfter(caretstate));
         open.Text = EncodeBytesReplaced(edit);
         open.To = {caretafter, 0};
         open.Kind = undokind::BytesReplaced;

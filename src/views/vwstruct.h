@@ -12,6 +12,7 @@
 #include "platform/system.h"
 #include "views/charclasses.h"
 #include "views/rowtable.h"
+#include "views/structmetrics.h"
 #include "views/vwcommon.h"
 
 namespace quillmap {
@@ -33,6 +34,7 @@ public:
     char DecimalSeparator() const override { return system_.DecimalSeparator(); }
 
     std::string GetLine(int32_t line) const override;
+    void CalcCaretPixels() override;
     int32_t Length() const override { return DocumentLength(); }
     void AppendBytes(const uint8_t* bytes, int32_t count) override;
     // Throws bytefileerror when the file cannot be read or written.
@@ -40,8 +42,11 @@ public:
     void SaveToFile(const std::string& path) override;
     void ReparseAll() override;
     void ReadBlocks(const blockreader& callback) const override;
+    textpos LinearToPosition(int32_t linear) const override;
+    platform::rect DrawingBounds() const override;
     void Undo() override;
     void Redo() override;
+    int32_t PositionToLinear(int32_t column, int32_t line) const override;
 
     // Replaces count bytes at offset by the new bytes, tells the tree, rebuilds the rows and
     // records one BytesReplaced step (or grows an open one). The caret ends at caretafter.
@@ -52,6 +57,15 @@ public:
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
     cont& Root() const { return *root_; }
     const rowtable& Rows() const { return rows_; }
+    const structmetrics& Metrics() const { return metrics_; }
+    // The drawn height of an entry's block: its field's height, or for a gap its rows with the
+    // margins above and below.
+    int32_t BlockHeight(int32_t entry) const;
+    // The digit of the code under the caret, and whether the caret is in the codes or in a
+    // field's value text.
+    int32_t CurDigit() const { return curdigit_; }
+    void SetCurDigit(int32_t digit) { curdigit_ = digit; }
+    bool InCodes() const { return incodes_; }
 
 protected:
     vwstruct(platform::canvas& surface, platform::system& system, const rootmaker& makeroot);
@@ -66,11 +80,20 @@ private:
     // Applies a byte edit taken from one history list and puts its inverse on the other.
     void Reverse(undorec record, bool undoing);
 
+    // Pixels from the top of the first block to the top of the entry's block.
+    int64_t BlocksAbove(int32_t entry) const { return blocktops_[static_cast<size_t>(entry)]; }
+
     platform::system& system_;
     allseparators noword_;
     std::vector<uint8_t> bytes_;
     std::unique_ptr<cont> root_;
     rowtable rows_;
+    structmetrics metrics_;
+    std::vector<int64_t> blocktops_;
+    int32_t curdigit_ = 0;
+    bool incodes_ = true;
+    int32_t textline_ = 0;
+    std::string valuetext_;
 };
 
 }  // namespace quillmap
