@@ -207,3 +207,37 @@ TEST(VwStruct, DrawingBounds) {
 
 }  // namespace
 }  // namespace quillmap::testing
+
+namespace quillmap::testing {
+namespace {
+
+// depth1.gif's blocks, with the metrics above: signature 21, descriptor (2 rows) 34, map 21,
+// image (2 rows) 34, trailer 21; their tops 0, 21, 55, 76, 110; lines 0, 1-2, 3, 4-5, 6.
+TEST(VwStruct, KeepingTheCaretInView) {
+    viewfixture f;
+    f.Load(ReadFile(CorpusDir() / "depth1.gif"));
+    ASSERT_EQ(f.view.LastLine(), 6);
+    f.view.SetClientHeight(60);
+    // The last line, at y 13 + 3 + 4 + 110 = 130, lies below 60 - 13 + 1: it comes to rest at
+    // the bottom: scroll y = 110 + round(13 * 0.3) + 13 + 17 - 60 = 84.
+    f.view.SetPosition(0, 6, true);
+    EXPECT_EQ(f.view.ScrollY(), 84);
+    EXPECT_EQ(f.view.CaretPixels().y, 130 - 84);
+    // Back to the top: the signature's row, round(13 * 0.3) below the first block's top.
+    f.view.SetPosition(0, 0, true);
+    EXPECT_EQ(f.view.ScrollY(), 4);
+
+    // Column 7 of the descriptor's first row lies at 70 + 7 * 18 = 196, past a client 100 wide:
+    // scroll x = min(7 + 4, 8) * 18 + 66 - 100 + 2 = 112.
+    f.view.SetClientWidth(100);
+    f.view.SetPosition(7, 1, true);
+    EXPECT_EQ(f.view.ScrollX(), 112);
+    EXPECT_EQ(f.view.CaretPixels().x, 196 - 112);
+    // Column 0 would be left of the codes: back to max(0, 0 - 4 + 1) cells.
+    f.view.SetPosition(0, 1, true);
+    EXPECT_EQ(f.view.ScrollX(), 0);
+    EXPECT_EQ(f.view.CaretPixels().x, 70);
+}
+
+}  // namespace
+}  // namespace quillmap::testing

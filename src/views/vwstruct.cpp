@@ -91,6 +91,36 @@ void vwstruct::CalcCaretPixels() {
     caretx_ = static_cast<int32_t>(cell + int64_t(curdigit_) * m.DigitWidth + (atend ? m.CodeWidth : 0));
 }
 
+int64_t vwstruct::ScrollToLine(int32_t line) const {
+    const lineplace place = rows_.PlaceOfLine(line);
+    return BlocksAbove(place.entry) + RoundHalfEven(LineHeight() * (place.row + Settings().FieldDist));
+}
+
+void vwstruct::EnsureCaretVisible() {
+    const settingvalues& settings = Settings();
+    const platform::rect bounds = DrawingBounds();
+    const int32_t vstep = std::max(0, settings.VScrollStep - 1);
+    // In a value text the field's first row is the line that must show.
+    const int32_t line = incodes_ ? caretline_ : rows_.FirstLine(rows_.PlaceOfLine(caretline_).entry);
+    if (carety_ - origin_.y < bounds.top) {
+        SetScrollY(static_cast<int32_t>(ScrollToLine(line - std::min(line, vstep))));
+    } else if (carety_ > clientheight_ + origin_.y - TextHeight() + 1) {
+        const int32_t below = line + std::min(std::max(0, lastline_ - line), vstep);
+        SetScrollY(static_cast<int32_t>(ScrollToLine(below) + TextHeight() + bounds.top - clientheight_));
+    }
+    const structmetrics& m = metrics_;
+    if (caretx_ < bounds.left + m.Pad + origin_.x) {
+        SetScrollX(std::max(0, caretcolumn_ - settings.HScrollStep + 1) * m.CellPitch);
+    } else if (caretx_ - origin_.x >= clientwidth_) {
+        const int64_t codes = int64_t(ColumnCount()) * m.CellPitch;
+        const int64_t wanted =
+            incodes_ ? int64_t(std::min(caretcolumn_ + settings.HScrollStep, ColumnCount())) * m.CellPitch
+                     : codes + WidthOfFirst(valuetext_, std::min<int64_t>(int64_t(caretcolumn_) + settings.HScrollStep,
+                                                                          static_cast<int64_t>(valuetext_.size())));
+        SetScrollX(static_cast<int32_t>(std::max<int64_t>(0, wanted + bounds.left - clientwidth_ + 2)));
+    }
+}
+
 platform::rect vwstruct::DrawingBounds() const {
     const structmetrics& m = metrics_;
     return {RoundHalfEven(2 * Settings().HDistance * m.CoordDigitWidth) + m.CoordDigits * m.CoordDigitWidth + m.LinePx + 2,

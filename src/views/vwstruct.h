@@ -35,6 +35,7 @@ public:
 
     std::string GetLine(int32_t line) const override;
     void CalcCaretPixels() override;
+    void EnsureCaretVisible() override;
     int32_t Length() const override { return DocumentLength(); }
     void AppendBytes(const uint8_t* bytes, int32_t count) override;
     // Throws bytefileerror when the file cannot be read or written.
@@ -82,6 +83,8 @@ private:
 
     // Pixels from the top of the first block to the top of the entry's block.
     int64_t BlocksAbove(int32_t entry) const { return blocktops_[static_cast<size_t>(entry)]; }
+    // The scroll y that brings a line's row just below the header.
+    int64_t ScrollToLine(int32_t line) const;
 
     platform::system& system_;
     allseparators noword_;
