@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "gif/lzwdecoder.h"
+#include "support/gifmemory.h"
 #include "support/gifwalk.h"
 
 namespace {
@@ -68,19 +69,8 @@ bool Generate(const picture& p) {
     return ok;
 }
 
-struct memsource {
-    const uint8_t* at;
-    size_t left;
-};
-
-int ReadMemory(GifFileType* gif, GifByteType* buffer, int n) {
-    auto* source = static_cast<memsource*>(gif->UserData);
-    const size_t k = std::min(source->left, size_t(std::max(n, 0)));
-    std::memcpy(buffer, source->at, k);
-    source->at += k;
-    source->left -= k;
-    return int(k);
-}
+using quillmap::testing::memsource;
+using quillmap::testing::ReadMemory;
 
 quillmap::lzwinput InputFor(const quillmap::testing::gifwalkresult& walk) {
     const auto& image = walk.images.at(0);

@@ -6,7 +6,6 @@
 #include <malloc.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,6 +16,7 @@
 #include "cli/outline.h"
 #include "gif/gifcont.h"
 #include "gif/gifdocument.h"
+#include "support/gifmemory.h"
 
 namespace {
 
@@ -48,24 +48,11 @@ void QuillmapParse(benchmark::State& state, const std::string& name) {
     state.counters["fields"] = static_cast<double>(quillmap::CountOutline(document).fields);
 }
 
-struct memoryreader {
-    const std::vector<uint8_t>* bytes;
-    size_t at = 0;
-};
-
-int ReadFromMemory(GifFileType* gif, GifByteType* to, int n) {
-    auto& reader = *static_cast<memoryreader*>(gif->UserData);
-    const size_t count = std::min(static_cast<size_t>(n), reader.bytes->size() - reader.at);
-    std::memcpy(to, reader.bytes->data() + reader.at, count);
-    reader.at += count;
-    return static_cast<int>(count);
-}
-
 // giflib reads every record and every sub-block without decoding a pixel.
 long GiflibWalk(const std::vector<uint8_t>& bytes) {
-    memoryreader reader{&bytes};
+    quillmap::testing::memsource source{bytes.data(), bytes.size()};
     int error = 0;
-    GifFileType* gif = DGifOpen(&reader, ReadFromMemory, &error);
+    GifFileType* gif = DGifOpen(&source, quillmap::testing::ReadMemory, &error);
     long subblocks = 0;
     GifRecordType record = UNDEFINED_RECORD_TYPE;
     while (gif && DGifGetRecordType(gif, &record) == GIF_OK && record != TERMINATE_RECORD_TYPE) {

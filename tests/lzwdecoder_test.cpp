@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "gif/lzwdecoder.h"
+#include "support/gifmemory.h"
 #include "support/gifwalk.h"
 
 #ifndef QUILLMAP_CORPUS_DIR
@@ -127,20 +128,6 @@ struct giffile {
         if (gif) DGifCloseFile(gif, &error);
     }
 };
-
-struct memsource {
-    const uint8_t* at;
-    size_t left;
-};
-
-int ReadMemory(GifFileType* gif, GifByteType* buffer, int n) {
-    auto* source = static_cast<memsource*>(gif->UserData);
-    const size_t k = std::min(source->left, size_t(std::max(n, 0)));
-    std::memcpy(buffer, source->at, k);
-    source->at += k;
-    source->left -= k;
-    return int(k);
-}
 
 void SlurpMemory(giffile& f, std::span<const uint8_t> bytes, memsource& source) {
     source = memsource{bytes.data(), bytes.size()};
