@@ -15,7 +15,14 @@ namespace quillmap {
 vwstruct::vwstruct(platform::canvas& surface, platform::system& system, const rootmaker& makeroot)
     : vwcommon(surface), system_(system), root_(makeroot(*this)) {
     root_->SetStart(0);
-    ReparseAll();
+    root_->Parse();
+    rows_.Build(*root_, DocumentLength(), ColumnCount());
+    UpdateMetrics();
+    RebuildRows();
+}
+
+void vwstruct::UpdateMetrics() {
+    metrics_ = ComputeMetrics(canvas_, {origin_.x, origin_.y, clientwidth_, ColumnCount(), LineHeight(), printing_});
 }
 
 vwstruct::~vwstruct() = default;
@@ -35,7 +42,6 @@ std::string vwstruct::GetLine(int32_t line) const { return rows_.GetLine(line, b
 void vwstruct::RebuildRows() {
     rows_.Build(*root_, DocumentLength(), ColumnCount());
     lastline_ = rows_.LastLine();
-    metrics_ = ComputeMetrics(canvas_, {origin_.x, origin_.y, clientwidth_, ColumnCount(), LineHeight(), printing_});
     blocktops_.resize(static_cast<size_t>(rows_.EntryCount()) + 1);
     blocktops_[0] = 0;
     for (int32_t k = 0; k < rows_.EntryCount(); ++k)

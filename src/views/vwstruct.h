@@ -73,6 +73,8 @@ protected:
 
     // After the tree changed: the displayed fields and the row table again.
     void RebuildRows();
+    // The glyphs are measured once per font or base, not on every edit.
+    void UpdateMetrics();
 
 private:
     // Puts the new bytes in place of count bytes at offset and tells the tree: a recheck when
