@@ -77,7 +77,7 @@ TEST(StructMetrics, AtNinetySixDpiEveryEdgeWorkedOut) {
     in.ColumnCount = 8;
     in.LineHeight = 13;
     in.Printing = false;
-    const structmetrics m = ComputeMetrics(canvas, in);
+    const structmetrics m = ComputeMetrics(MeasureGlyphs(canvas), in);
 
     EXPECT_EQ(m.DigitWidth, 9);                  // "8"
     EXPECT_EQ(m.CoordDigitWidth, 7);             // 0..7 are all 7
@@ -129,7 +129,7 @@ TEST(StructMetrics, AtSixHundredDpiWithThickLines) {
     in.ColumnCount = 12;
     in.LineHeight = 20;
     in.Printing = true;
-    const structmetrics m = ComputeMetrics(canvas, in);
+    const structmetrics m = ComputeMetrics(MeasureGlyphs(canvas), in);
 
     EXPECT_EQ(m.DigitWidth, 7);
     EXPECT_EQ(m.CodeWidth, 14);
@@ -175,7 +175,7 @@ TEST(StructMetrics, ValueWidthKeepsEightDigitsUpToEightColumns) {
     const auto width = [&](int32_t columns, bool printing) {
         in.ColumnCount = columns;
         in.Printing = printing;
-        return ComputeMetrics(canvas, in).ValueWidth;
+        return ComputeMetrics(MeasureGlyphs(canvas), in).ValueWidth;
     };
     EXPECT_EQ(width(2, false), 83);   // 8 * 7 + 8 + 19
     EXPECT_EQ(width(8, false), 83);
@@ -195,13 +195,13 @@ TEST(StructMetrics, DescWidthNeverBelowFiveHundred) {
     in.LineHeight = 13;
     // Everything but the description takes 385 pixels here, as worked out at 96 dpi above.
     in.ClientWidth = 886;
-    EXPECT_EQ(ComputeMetrics(canvas, in).DescWidth, 501);
+    EXPECT_EQ(ComputeMetrics(MeasureGlyphs(canvas), in).DescWidth, 501);
     in.ClientWidth = 885;
-    EXPECT_EQ(ComputeMetrics(canvas, in).DescWidth, 500);
+    EXPECT_EQ(ComputeMetrics(MeasureGlyphs(canvas), in).DescWidth, 500);
     in.ClientWidth = 884;
-    EXPECT_EQ(ComputeMetrics(canvas, in).DescWidth, 500);
+    EXPECT_EQ(ComputeMetrics(MeasureGlyphs(canvas), in).DescWidth, 500);
     in.ClientWidth = 0;
-    EXPECT_EQ(ComputeMetrics(canvas, in).DescWidth, 500);
+    EXPECT_EQ(ComputeMetrics(MeasureGlyphs(canvas), in).DescWidth, 500);
 }
 
 TEST(StructMetrics, BaseTwoCodesAreEightDigitsWideWhateverFirstZeroes) {
@@ -212,9 +212,9 @@ TEST(StructMetrics, BaseTwoCodesAreEightDigitsWideWhateverFirstZeroes) {
     metricsinput in;
     in.LineHeight = 13;
     Settings().FirstZeroes = true;
-    EXPECT_EQ(ComputeMetrics(canvas, in).CodeWidth, 48);  // 8 * 6
+    EXPECT_EQ(ComputeMetrics(MeasureGlyphs(canvas), in).CodeWidth, 48);  // 8 * 6
     Settings().FirstZeroes = false;
-    const structmetrics m = ComputeMetrics(canvas, in);
+    const structmetrics m = ComputeMetrics(MeasureGlyphs(canvas), in);
     EXPECT_EQ(m.DigitWidth, 6);
     EXPECT_EQ(m.CodeWidth, 48);
     EXPECT_EQ(m.CellPitch, 52);  // round(48 + 6 * 0.6 = 51.6)
@@ -227,11 +227,11 @@ TEST(StructMetrics, DecimalAndBase36Coordinates) {
     in.LineHeight = 13;
     in.ColumnCount = 100;
     Settings().CoordBaseSyst = 10;
-    structmetrics m = ComputeMetrics(canvas, in);
+    structmetrics m = ComputeMetrics(MeasureGlyphs(canvas), in);
     EXPECT_EQ(m.CoordDigits, 10);
     EXPECT_EQ(m.ColumnDigits, 3);
     Settings().CoordBaseSyst = 36;
-    m = ComputeMetrics(canvas, in);
+    m = ComputeMetrics(MeasureGlyphs(canvas), in);
     EXPECT_EQ(m.CoordDigits, 7);   // 1Z141Z3
     EXPECT_EQ(m.ColumnDigits, 2);  // 100 = 2 * 36 + 28 = "2S"
 }

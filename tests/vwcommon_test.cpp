@@ -261,6 +261,7 @@ TEST_F(Vwcommon, TextHeightMeasuresTheFirstCharacterOrASpace) {
             return size;
         }
         platform::extent MeasureSingleLine(std::string_view text) override { return TextExtent(text); }
+        void DrawWordWrapped(const platform::rect& r, std::string_view text) override { inner.DrawWordWrapped(r, text); }
         void Polyline(std::span<const platform::point> p) override { inner.Polyline(p); }
         void Polygon(std::span<const platform::point> p) override { inner.Polygon(p); }
         void Rectangle(const platform::rect& r) override { inner.Rectangle(r); }

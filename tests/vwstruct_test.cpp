@@ -2,12 +2,15 @@
 
 #include <random>
 
+#include "gif/gifcont.h"
 #include "gif/gifdocument.h"
+#include "platform/headless/headlesscanvas.h"
+#include "platform/headless/headlesssystem.h"
 #include "support/corpus.h"
 #include "support/settingsguard.h"
-#include "support/structview.h"
 #include "support/treetext.h"
 #include "views/bytesreplaced.h"
+#include "views/vwgif.h"
 
 namespace quillmap::testing {
 namespace {
@@ -16,7 +19,7 @@ struct viewfixture {
     settingsguard settings;
     platform::headlesscanvas canvas;
     platform::headlesssystem system;
-    structview view{canvas, system};
+    vwgif view{canvas, system};
 
     void Load(const std::vector<uint8_t>& bytes) {
         view.AppendBytes(bytes.data(), static_cast<int32_t>(bytes.size()));

@@ -64,6 +64,9 @@ public:
     virtual extent TextExtent(std::string_view text) = 0;
     // The single-line DrawText measure; an empty string still measures one line high.
     virtual extent MeasureSingleLine(std::string_view text) = 0;
+    // Left-aligned from the top, broken between words to the rectangle's width, ampersands
+    // shown as they are, nothing drawn outside the rectangle.
+    virtual void DrawWordWrapped(const rect& area, std::string_view text) = 0;
 
     virtual void Polyline(std::span<const point> points) = 0;
     // Filled with the brush, outlined with the pen.

@@ -24,15 +24,20 @@ int32_t WidestDigit(platform::canvas& canvas, int32_t base) {
     return widest;
 }
 
-structmetrics ComputeMetrics(platform::canvas& canvas, const metricsinput& in) {
+glyphsizes MeasureGlyphs(platform::canvas& canvas) {
+    const settingvalues& s = Settings();
+    return {WidestDigit(canvas, s.TextBaseSyst), WidestDigit(canvas, s.CoordBaseSyst), canvas.PixelsPerInch().width};
+}
+
+structmetrics ComputeMetrics(const glyphsizes& glyphs, const metricsinput& in) {
     const settingvalues& s = Settings();
     structmetrics m;
     m.HDistance = s.HDistance;
     m.ColumnCount = in.ColumnCount;
     m.LineHeight = in.LineHeight;
 
-    m.DigitWidth = WidestDigit(canvas, s.TextBaseSyst);
-    m.CoordDigitWidth = WidestDigit(canvas, s.CoordBaseSyst);
+    m.DigitWidth = glyphs.DigitWidth;
+    m.CoordDigitWidth = glyphs.CoordDigitWidth;
     m.CodeWidth = m.DigitWidth * DigitCount(255, s.TextBaseSyst);
     m.Pad = RoundHalfEven(m.DigitWidth * s.HDistance);
     m.CoordPad = RoundHalfEven(m.CoordDigitWidth * s.HDistance);
@@ -40,10 +45,9 @@ structmetrics ComputeMetrics(platform::canvas& canvas, const metricsinput& in) {
     m.CoordDigits = DigitCount(4294967295u, s.CoordBaseSyst);
     m.ColumnDigits = DigitCount(static_cast<uint32_t>(std::max(in.ColumnCount, 0)), s.CoordBaseSyst);
 
-    const int32_t dpi = canvas.PixelsPerInch().width;
-    m.LinePx = LinePixels(dpi, s.LineWidth);
-    m.MarginPx = LinePixels(dpi, s.MarginWidth);
-    m.FieldLinePx = LinePixels(dpi, s.FieldLineWidth);
+    m.LinePx = LinePixels(glyphs.Dpi, s.LineWidth);
+    m.MarginPx = LinePixels(glyphs.Dpi, s.MarginWidth);
+    m.FieldLinePx = LinePixels(glyphs.Dpi, s.FieldLineWidth);
     m.FieldPad = RoundHalfEven(in.LineHeight * s.FieldDist);
 
     // Never narrower than eight digits; the 19 pixels hold the expand and collapse boxes, which

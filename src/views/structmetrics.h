@@ -7,6 +7,13 @@
 
 namespace quillmap {
 
+// What the view measures once per font or base change.
+struct glyphsizes {
+    int32_t DigitWidth = 0;       // widest digit of TextBaseSyst
+    int32_t CoordDigitWidth = 0;  // widest digit of CoordBaseSyst
+    int32_t Dpi = 96;             // the canvas's horizontal pixels per inch
+};
+
 // What the structure view knows when it lays itself out; the bases, distances and line widths
 // come from Settings().
 struct metricsinput {
@@ -69,7 +76,10 @@ int32_t LinePixels(int32_t dpi, double millimetres);
 int32_t WidestDigit(platform::canvas& canvas, int32_t base);
 
 // Measures with the canvas's current font, which the caller has set to the view font.
-structmetrics ComputeMetrics(platform::canvas& canvas, const metricsinput& in);
+glyphsizes MeasureGlyphs(platform::canvas& canvas);
+
+// Plain arithmetic, cheap enough to redo whenever the window's size or margins change.
+structmetrics ComputeMetrics(const glyphsizes& glyphs, const metricsinput& in);
 
 // Scroll-bar extents. ContentHeight takes the heights of every block of the row table in order.
 int32_t ContentWidth(const structmetrics& m);

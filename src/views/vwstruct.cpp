@@ -3,26 +3,76 @@
 #include <algorithm>
 #include <cstring>
 
-#include "base/bytefile.h"
 #include "base/rounding.h"
 #include "base/settings.h"
 #include "views/digits.h"
-#include "views/bytesreplaced.h"
-#include "views/documentfile.h"
+#include "views/structpainter.h"
 
 namespace quillmap {
 
 vwstruct::vwstruct(platform::canvas& surface, platform::system& system, const rootmaker& makeroot)
     : vwcommon(surface), system_(system), root_(makeroot(*this)) {
+    MeasureGlyphs();
     root_->SetStart(0);
     root_->Parse();
-    rows_.Build(*root_, DocumentLength(), ColumnCount());
-    UpdateMetrics();
     RebuildRows();
+    CalcCaretPixels();
 }
 
-void vwstruct::UpdateMetrics() {
-    metrics_ = ComputeMetrics(canvas_, {origin_.x, origin_.y, clientwidth_, ColumnCount(), LineHeight(), printing_});
+void vwstruct::MeasureGlyphs() {
+    glyphs_ = quillmap::MeasureGlyphs(canvas_);
+    lineheight_ = vwcommon::LineHeight();
+}
+
+structmetrics vwstruct::Metrics() const {
+    return ComputeMetrics(glyphs_, {origin_.x, origin_.y, clientwidth_, ColumnCount(), lineheight_, printing_});
+}
+
+void vwstruct::RecalcMetrics() {
+    MeasureGlyphs();
+    root_->TruncateChildren(0);
+    root_->SetStart(0);
+    root_->Parse();
+    RebuildRows();
+    CalcCaretPixels();
+}
+
+void vwstruct::SetFont(const platform::fontspec& font) {
+    canvas_.SetFont(font);
+    charwidths_.fill(-1);
+    MeasureGlyphs();
+    // Heights follow the new line height.
+    RebuildRows();
+    CalcCaretPixels();
+}
+
+int32_t vwstruct::ContentHeight() const {
+    const structmetrics m = Metrics();
+    // The block tops already sum every block with its separator band.
+    const int64_t height = int64_t{m.LineHeight} + m.LinePx + 4 + blocktops_.back() - m.FieldPad - m.FieldLinePx;
+    return static_cast<int32_t>(std::clamp<int64_t>(height, 0, INT32_MAX));
+}
+
+int32_t vwstruct::ContentWidth() const { return quillmap::ContentWidth(Metrics()); }
+
+void vwstruct::Paint() {
+    const pageend end = structpainter(*this).Paint();
+    lastpage_ = end.lastpage;
+    if (!end.lastpage) scrolly_ = end.nextscrolly;
+}
+
+bool vwstruct::HasSelection() const {
+    return CaretEnd() != AnchorEnd() || (!incodes_ && Caret() != Anchor());
+}
+
+codeselection vwstruct::Selection() const {
+    if (!incodes_) return {};
+    return SelectionBetween(CaretEnd(), AnchorEnd());
+}
+
+bytespan vwstruct::SelectedValueBytes() const {
+    if (!incodes_) return {};
+    return SelectedBytes(CaretEnd(), AnchorEnd());
 }
 
 vwstruct::~vwstruct() = default;
@@ -42,10 +92,17 @@ std::string vwstruct::GetLine(int32_t line) const { return rows_.GetLine(line, b
 void vwstruct::RebuildRows() {
     rows_.Build(*root_, DocumentLength(), ColumnCount());
     lastline_ = rows_.LastLine();
+    const int32_t fieldline = Metrics().FieldLinePx;
     blocktops_.resize(static_cast<size_t>(rows_.EntryCount()) + 1);
     blocktops_[0] = 0;
     for (int32_t k = 0; k < rows_.EntryCount(); ++k)
-        blocktops_[k + 1] = blocktops_[k] + BlockHeight(k) + metrics_.FieldLinePx;
+        blocktops_[k + 1] = blocktops_[k] + BlockHeight(k) + fieldline;
+}
+
+int32_t vwstruct::EntryAtHeight(int64_t height) const {
+    // blocktops_ holds one more top than there are entries: the end of the last block's band.
+    const auto after = std::upper_bound(blocktops_.begin(), blocktops_.end() - 1, height);
+    return std::max(0, static_cast<int32_t>(after - blocktops_.begin()) - 1);
 }
 
 int32_t vwstruct::BlockHeight(int32_t entry) const {
@@ -69,12 +126,12 @@ int32_t vwstruct::PositionToLinear(int32_t column, int32_t line) const {
 }
 
 void vwstruct::CalcCaretPixels() {
-    const structmetrics& m = metrics_;
+    const structmetrics m = Metrics();
     const int32_t linear = PositionToLinear(caretcolumn_, caretline_);
     const lineplace place = rows_.PlaceOfLine(caretline_);
     const int64_t caretleft0 = int64_t(origin_.x) + RoundHalfEven(3 * Settings().HDistance * m.CoordDigitWidth) +
                                int64_t(m.CoordDigits) * m.CoordDigitWidth + m.LinePx + 1;
-    const int64_t top = int64_t(origin_.y) + LineHeight() + m.LinePx + 3 + m.FieldPad + BlocksAbove(place.entry);
+    const int64_t top = int64_t(origin_.y) + LineHeight() + m.LinePx + 3 + m.FieldPad + BlockTop(place.entry);
     if (!incodes_) {
         carety_ = static_cast<int32_t>(top + int64_t(textline_) * LineHeight() - scrolly_);
         caretx_ = static_cast<int32_t>(caretleft0 + int64_t(ColumnCount()) * m.CellPitch + m.Pad + m.MarginPx +
@@ -99,7 +156,7 @@ void vwstruct::CalcCaretPixels() {
 
 int64_t vwstruct::ScrollToLine(int32_t line) const {
     const lineplace place = rows_.PlaceOfLine(line);
-    return BlocksAbove(place.entry) + RoundHalfEven(LineHeight() * (place.row + Settings().FieldDist));
+    return BlockTop(place.entry) + RoundHalfEven(LineHeight() * (place.row + Settings().FieldDist));
 }
 
 void vwstruct::EnsureCaretVisible() {
@@ -114,7 +171,7 @@ void vwstruct::EnsureCaretVisible() {
         const int32_t below = line + std::min(std::max(0, lastline_ - line), vstep);
         SetScrollY(static_cast<int32_t>(ScrollToLine(below) + TextHeight() + bounds.top - clientheight_));
     }
-    const structmetrics& m = metrics_;
+    const structmetrics m = Metrics();
     if (caretx_ < bounds.left + m.Pad + origin_.x) {
         SetScrollX(std::max(0, caretcolumn_ - settings.HScrollStep + 1) * m.CellPitch);
     } else if (caretx_ - origin_.x >= clientwidth_) {
@@ -128,114 +185,9 @@ void vwstruct::EnsureCaretVisible() {
 }
 
 platform::rect vwstruct::DrawingBounds() const {
-    const structmetrics& m = metrics_;
+    const structmetrics m = Metrics();
     return {RoundHalfEven(2 * Settings().HDistance * m.CoordDigitWidth) + m.CoordDigits * m.CoordDigitWidth + m.LinePx + 2,
             LineHeight() + m.LinePx + 4, origin_.x + clientwidth_, clientheight_ + origin_.y + 10};
-}
-
-void vwstruct::ReparseAll() {
-    root_->Parse();
-    RebuildRows();
-}
-
-void vwstruct::AppendBytes(const uint8_t* bytes, int32_t count) {
-    if (count > 0) bytes_.insert(bytes_.end(), bytes, bytes + count);
-}
-
-void vwstruct::LoadFromFile(const std::string& path) {
-    bytes_ = LoadDocumentBytes(Cp1251Path(path));
-    ReparseAll();
-}
-
-void vwstruct::SaveToFile(const std::string& path) { SaveDocumentBytes(Cp1251Path(path), bytes_); }
-
-void vwstruct::ReadBlocks(const blockreader& callback) const {
-    const int32_t shag = std::max(1, Settings().Shag);
-    bool stop = false;
-    for (int64_t offset = 0; offset < DocumentLength() && !stop; offset += shag) {
-        const int32_t count = static_cast<int32_t>(std::min<int64_t>(shag, DocumentLength() - offset));
-        callback(count, bytes_.data() + offset, stop);
-    }
-}
-
-bool vwstruct::Splice(int32_t offset, int32_t count, std::string_view newbytes) {
-    const int32_t lastline = lastline_;
-    const auto at = bytes_.begin() + offset;
-    int32_t recheck = 0;
-    if (static_cast<size_t>(count) == newbytes.size()) {
-        std::copy(newbytes.begin(), newbytes.end(), at);
-        recheck = count > 0 ? root_->Recheck(offset, count) : -1;
-    } else {
-        bytes_.erase(at, at + count);
-        bytes_.insert(bytes_.begin() + offset, newbytes.begin(), newbytes.end());
-        root_->RebuildFrom(offset);
-        recheck = offset;
-    }
-    RebuildRows();
-    return recheck >= 0 || lastline_ != lastline;
-}
-
-bool vwstruct::ReplaceBytes(int32_t offset, int32_t count, std::string_view newbytes, uint8_t caretstate,
-                            int32_t caretafter) {
-    offset = std::clamp(offset, 0, DocumentLength());
-    count = std::clamp(count, 0, DocumentLength() - offset);
-    const std::string oldbytes(reinterpret_cast<const char*>(bytes_.data()) + offset, static_cast<size_t>(count));
-    const bool changed = Splice(offset, count, newbytes);
-    PlaceCaretAt(caretafter);
-
-    edithistory& history = History();
-    if (history.CanUndo() && history.UndoList().back().Kind == undokind::OpenRecord) {
-        // Typing or pasting over a selection: the new bytes join the deletion as one step.
-        undorec open = history.UndoList().back();
-        bytesreplaced edit = DecodeBytesReplaced(open.Text);
-        edit.newbytes += newbytes;
-        edit.caretstate = CaretStateByte(quillmap::InCodes(edit.caretstate), DigitBefore(edit.caretstate),
-                                         DigitAfter(caretstate));
-        open.Text = EncodeBytesReplaced(edit);
-        open.To = {caretafter, 0};
-        open.Kind = undokind::BytesReplaced;
-        history.ReplaceNewestUndo(std::move(open));
-    } else {
-        history.Record(undokind::BytesReplaced, EncodeBytesReplaced({offset, caretstate, oldbytes, std::string(newbytes)}),
-                       offset, caretafter);
-    }
-    return changed;
-}
-
-void vwstruct::Reverse(undorec record, bool undoing) {
-    const bytesreplaced edit = DecodeBytesReplaced(record.Text);
-    const int32_t offset = std::clamp(edit.offset, 0, DocumentLength());
-    const int32_t count = std::clamp(static_cast<int32_t>(edit.newbytes.size()), 0, DocumentLength() - offset);
-    Splice(offset, count, edit.oldbytes);
-    PlaceCaretAt(record.From.x);
-
-    undorec inverse;
-    inverse.Kind = undokind::BytesReplaced;
-    inverse.Text = EncodeBytesReplaced(Inverse(edit));
-    inverse.From = record.To;
-    inverse.To = record.From;
-    if (undoing)
-        History().PushRedo(std::move(inverse));
-    else
-        History().PushUndo(std::move(inverse));
-}
-
-void vwstruct::Undo() {
-    if (!CanUndo()) return;
-    if (UndoList().back().Kind != undokind::BytesReplaced) {
-        vwcommon::Undo();
-        return;
-    }
-    Reverse(History().TakeNewestUndo(), true);
-}
-
-void vwstruct::Redo() {
-    if (!CanRedo()) return;
-    if (RedoList().back().Kind != undokind::BytesReplaced) {
-        vwcommon::Redo();
-        return;
-    }
-    Reverse(History().TakeNewestRedo(), false);
 }
 
 }  // namespace quillmap

@@ -11,6 +11,8 @@
 #include "model/fieldhost.h"
 #include "platform/system.h"
 #include "views/charclasses.h"
+#include "views/codeselection.h"
+#include "views/fieldwalk.h"
 #include "views/rowtable.h"
 #include "views/structmetrics.h"
 #include "views/vwcommon.h"
@@ -30,24 +32,58 @@ public:
     void ReadBytes(int32_t position, int32_t n, uint8_t* destination) const override;
     int32_t DocumentLength() const override { return static_cast<int32_t>(bytes_.size()); }
     int32_t ColumnCount() const override;
-    int32_t LineHeight() const override { return vwcommon::LineHeight(); }
+    int32_t LineHeight() const override { return lineheight_; }
     char DecimalSeparator() const override { return system_.DecimalSeparator(); }
 
+    // The operations of the common view, in the order of their slots.
     std::string GetLine(int32_t line) const override;
+    int32_t ContentHeight() const override;
+    void RecalcMetrics() override;
     void CalcCaretPixels() override;
     void EnsureCaretVisible() override;
+    bool HasSelection() const override;
+    int32_t ContentWidth() const override;
+    void SetCharMap(const charmaptable& table) override { charmap_ = table; }
     int32_t Length() const override { return DocumentLength(); }
     void AppendBytes(const uint8_t* bytes, int32_t count) override;
     // Throws bytefileerror when the file cannot be read or written.
     void LoadFromFile(const std::string& path) override;
     void SaveToFile(const std::string& path) override;
-    void ReparseAll() override;
-    void ReadBlocks(const blockreader& callback) const override;
+    void Paint() override;
+    void SetFont(const platform::fontspec& font) override;
+    bool TypeChar(char character) override;
+    bool Insert(std::string_view text, bool record, bool updatecaret) override;
+    bool DeleteAtCaret() override;
+    bool DeleteSelection(bool record, bool refreshnavigator) override;
+    void DeleteLine(bool whole) override;
+    bool CaretLeft(bool ctrl, bool shift) override;
+    bool CaretRight(bool ctrl, bool shift) override;
+    bool CaretUp(bool ctrl, bool shift, int32_t& rememberedx) override;
+    bool CaretDown(bool ctrl, bool shift, int32_t& rememberedx) override;
+    void LineStart(bool shift) override;
+    void LineEnd(bool shift) override;
+    void PageUp(bool shift, int32_t& rememberedx) override;
+    void PageDown(bool shift, int32_t& rememberedx) override;
+    void MouseButton(int32_t x, int32_t y, bool down, bool shift) override;
+    std::string CharNearCaret(bool after) const override;
+    bool FindPhrase(std::string_view phrase, int32_t& budget, bool fromcaret, bool matchcase) override;
+    amnaction PopupItems() override;
     textpos LinearToPosition(int32_t linear) const override;
+    // Empties the document.
+    void Clear() override;
     platform::rect DrawingBounds() const override;
     void Undo() override;
     void Redo() override;
     int32_t PositionToLinear(int32_t column, int32_t line) const override;
+    // With a view of the same class, the other view also opens and closes the same containers.
+    void CopyDocumentTo(vwcommon& other) const override;
+    void ReparseAll() override;
+    void ReadBlocks(const blockreader& callback) const override;
+    void RewriteBlocks(const blockrewriter& callback) override;
+
+    // The plug-ins' walks over the field tree, with gaps where no field covers the bytes.
+    void ReadFields(const fieldreader& callback) const;
+    void RewriteFields(const fieldrewriter& callback);
 
     // Replaces count bytes at offset by the new bytes, tells the tree, rebuilds the rows and
     // records one BytesReplaced step (or grows an open one). The caret ends at caretafter.
@@ -58,23 +94,36 @@ public:
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
     cont& Root() const { return *root_; }
     const rowtable& Rows() const { return rows_; }
-    const structmetrics& Metrics() const { return metrics_; }
+    // The geometry for the current window size and margins.
+    structmetrics Metrics() const;
     // The drawn height of an entry's block: its field's height, or for a gap its rows with the
     // margins above and below.
     int32_t BlockHeight(int32_t entry) const;
-    // The digit of the code under the caret, and whether the caret is in the codes or in a
-    // field's value text.
+    // Pixels from the top of the first block to the top of the entry's block.
+    int64_t BlockTop(int32_t entry) const { return blocktops_[static_cast<size_t>(entry)]; }
+    // The entry whose block (or the separator band after it) holds a height below the first block's top.
+    int32_t EntryAtHeight(int64_t height) const;
+
+    // The digit of the code under the caret and at the anchor, and whether the caret is in the
+    // codes or in a field's value text.
     int32_t CurDigit() const { return curdigit_; }
     void SetCurDigit(int32_t digit) { curdigit_ = digit; }
+    int32_t AnchorDigit() const { return anchordigit_; }
+    void SetAnchorDigit(int32_t digit) { anchordigit_ = digit; }
     bool InCodes() const { return incodes_; }
+    caretend CaretEnd() const { return {CaretLinear(), curdigit_}; }
+    caretend AnchorEnd() const { return {PositionToLinear(anchorcolumn_, anchorline_), anchordigit_}; }
+    // Empty while the caret is in a value text, whose own selection its display style draws.
+    codeselection Selection() const;
+    bytespan SelectedValueBytes() const;
 
 protected:
     vwstruct(platform::canvas& surface, platform::system& system, const rootmaker& makeroot);
 
     // After the tree changed: the displayed fields and the row table again.
     void RebuildRows();
-    // The glyphs are measured once per font or base, not on every edit.
-    void UpdateMetrics();
+    // The glyphs and the line height are measured once per font or base, not on every edit.
+    void MeasureGlyphs();
 
 private:
     // Puts the new bytes in place of count bytes at offset and tells the tree: a recheck when
@@ -82,9 +131,8 @@ private:
     bool Splice(int32_t offset, int32_t count, std::string_view newbytes);
     // Applies a byte edit taken from one history list and puts its inverse on the other.
     void Reverse(undorec record, bool undoing);
-
-    // Pixels from the top of the first block to the top of the entry's block.
-    int64_t BlocksAbove(int32_t entry) const { return blocktops_[static_cast<size_t>(entry)]; }
+    // A plug-in rewrote the document: the new bytes, a fresh parse and no history.
+    void ReplaceDocument(const std::vector<std::string>& blocks);
     // The scroll y that brings a line's row just below the header.
     int64_t ScrollToLine(int32_t line) const;
 
@@ -93,9 +141,11 @@ private:
     std::vector<uint8_t> bytes_;
     std::unique_ptr<cont> root_;
     rowtable rows_;
-    structmetrics metrics_;
+    glyphsizes glyphs_;
+    int32_t lineheight_ = 0;
     std::vector<int64_t> blocktops_;
     int32_t curdigit_ = 0;
+    int32_t anchordigit_ = 0;
     bool incodes_ = true;
     int32_t textline_ = 0;
     std::string valuetext_;

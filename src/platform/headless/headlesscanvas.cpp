@@ -36,6 +36,13 @@ extent headlesscanvas::TextExtent(std::string_view text) {
 
 extent headlesscanvas::MeasureSingleLine(std::string_view text) { return TextExtent(text); }
 
+void headlesscanvas::DrawWordWrapped(const rect& area, std::string_view text) {
+    drawop op = Record(drawop::kind::wrappedtext);
+    op.text = std::string(text);
+    op.area = area;
+    operations_.push_back(std::move(op));
+}
+
 void headlesscanvas::Polyline(std::span<const point> points) {
     drawop op = Record(drawop::kind::polyline);
     op.points.assign(points.begin(), points.end());

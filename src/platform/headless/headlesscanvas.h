@@ -10,11 +10,11 @@ namespace quillmap::platform {
 
 // One recorded drawing operation with the state it was drawn in.
 struct drawop {
-    enum class kind { text, polyline, polygon, rectangle, fillrect, clip, clearclip };
+    enum class kind { text, wrappedtext, polyline, polygon, rectangle, fillrect, clip, clearclip };
     kind what;
     std::string text;
     std::vector<point> points;  // text: its origin; polylines and polygons: their corners
-    rect area;                  // rectangles, fills, clips
+    rect area;                  // wrapped texts, rectangles, fills, clips
     fontspec font;
     penspec pen;
     colour brush;
@@ -40,6 +40,8 @@ public:
     void TextOut(point at, std::string_view text, textbackground background) override;
     extent TextExtent(std::string_view text) override;
     extent MeasureSingleLine(std::string_view text) override;
+    // Recorded whole, with its rectangle: the line breaks are the platform's business.
+    void DrawWordWrapped(const rect& area, std::string_view text) override;
 
     void Polyline(std::span<const point> points) override;
     void Polygon(std::span<const point> points) override;

@@ -70,6 +70,14 @@ gdicanvas::gdicanvas(gdicanvas&&) noexcept = default;
 gdicanvas& gdicanvas::operator=(gdicanvas&&) noexcept = default;
 
 void gdicanvas::SetFont(const platform::fontspec& font) {
+    platform::fontspec recoloured = state_->font;
+    recoloured.textcolour = font.textcolour;
+    if (state_->fontobject && recoloured == font) {
+        // Painting switches colours many times a screen: no new font object for that.
+        state_->font = font;
+        SetTextColor(state_->dc, font.textcolour);
+        return;
+    }
     fonthandle made = MakeFont(font);
     if (!made) {
         return;
@@ -134,6 +142,21 @@ platform::extent gdicanvas::MeasureSingleLine(std::string_view text) {
     const int count = wide.empty() ? -1 : static_cast<int>(wide.size());
     DrawTextW(state_->dc, wide.c_str(), count, &bounds, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+void gdicanvas::DrawWordWrapped(const platform::rect& area, std::string_view text) {
+    // The program writes its line breaks LF CR; DrawText takes CR LF as one break.
+    std::string breaks(text);
+    for (size_t i = 0; i + 1 < breaks.size(); ++i) {
+        if (breaks[i] == '\n' && breaks[i + 1] == '\r') {
+            breaks[i] = '\r';
+            breaks[++i] = '\n';
+        }
+    }
+    const std::wstring wide = WideFromCp1251(breaks);
+    RECT bounds = ToRect(area);
+    SetBkMode(state_->dc, TRANSPARENT);
+    DrawTextW(state_->dc, wide.c_str(), static_cast<int>(wide.size()), &bounds, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
 }
 
 void gdicanvas::Polyline(std::span<const platform::point> points) {

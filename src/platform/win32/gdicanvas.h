@@ -30,6 +30,7 @@ public:
     void TextOut(platform::point at, std::string_view text, platform::textbackground background) override;
     platform::extent TextExtent(std::string_view text) override;
     platform::extent MeasureSingleLine(std::string_view text) override;
+    void DrawWordWrapped(const platform::rect& area, std::string_view text) override;
 
     void Polyline(std::span<const platform::point> points) override;
     void Polygon(std::span<const platform::point> points) override;

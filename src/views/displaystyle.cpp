@@ -1,0 +1,13 @@
+#include "views/displaystyle.h"
+
+#include "views/compositestyle.h"
+
+namespace quillmap {
+
+const displaystyle& StyleOf(const pole*) {
+    // Until the number, flag, colour and image styles exist, every field draws its bytes.
+    static const compositestyle composite;
+    return composite;
+}
+
+}  // namespace quillmap

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "views/vwstruct.h"
+
+namespace quillmap {
+
+// The structure view of a GIF file: the structure view over the GIF grammar's root.
+class vwgif final : public vwstruct {
+public:
+    vwgif(platform::canvas& surface, platform::system& system);
+};
+
+}  // namespace quillmap
