@@ -117,11 +117,13 @@ public:
     codeselection Selection() const;
     bytespan SelectedValueBytes() const;
 
+    // After the tree changed (a container opened or closed): the displayed fields and the row
+    // table again.
+    void RebuildRows();
+
 protected:
     vwstruct(platform::canvas& surface, platform::system& system, const rootmaker& makeroot);
 
-    // After the tree changed: the displayed fields and the row table again.
-    void RebuildRows();
     // The glyphs and the line height are measured once per font or base, not on every edit.
     void MeasureGlyphs();
 
