@@ -2,8 +2,11 @@
 
 #include "app/startup.h"
 #include "app/tform1.h"
+#include "base/bytefile.h"
 #include "base/cp1251.h"
 #include "platform/headless/headlessapplication.h"
+#include "platform/headless/headlesssystem.h"
+#include "support/corpus.h"
 #include "support/utf8.h"
 
 namespace quillmap {
@@ -11,7 +14,8 @@ namespace {
 
 TEST(Startup, MakesTheApplicationAToolWindowAndShowsTheMainWindow) {
     platform::headlessapplication app;
-    EXPECT_EQ(RunProgram(app), 0);
+    platform::headlesssystem system;
+    EXPECT_EQ(RunProgram(app, system, {}), 0);
     EXPECT_TRUE(app.IsToolWindow());
     EXPECT_EQ(app.Title(), "Quillmap");
     EXPECT_EQ(app.HelpFile(), "quillmap.chm");
@@ -22,7 +26,8 @@ TEST(Startup, MakesTheApplicationAToolWindowAndShowsTheMainWindow) {
 
 TEST(Startup, MainWindowCaptionSizeAndBackground) {
     platform::headlessapplication app;
-    Tform1 form(app);
+    platform::headlesssystem system;
+    Tform1 form(app, system);
     auto& window = *app.Windows().at(0);
     EXPECT_FALSE(window.Visible());
     EXPECT_EQ(Cp1251ToUtf8(window.Caption()), testing::Utf8(u8"Безымянный.gif - Quillmap"));
@@ -31,16 +36,45 @@ TEST(Startup, MainWindowCaptionSizeAndBackground) {
     EXPECT_EQ(window.Design().background, platform::clWhite);
     EXPECT_TRUE(window.Design().mainwindow);
 
+    // The picture is copied to the window but for its one-pixel border.
     platform::headlesscanvas canvas;
     window.Paint(canvas);
     ASSERT_EQ(canvas.Operations().size(), 1u);
-    EXPECT_EQ(canvas.Operations()[0].area, (platform::rect{0, 0, 792, 454}));
-    EXPECT_EQ(canvas.Operations()[0].brush, platform::clWhite);
+    EXPECT_EQ(canvas.Operations()[0].what, platform::drawop::kind::bitmapcopy);
+    EXPECT_EQ(canvas.Operations()[0].area, (platform::rect{1, 1, 791, 453}));
 
     window.Resize({400, 300});
     EXPECT_EQ(window.Invalidations(), 1);
+    EXPECT_EQ(form.Picture().Size(), (platform::extent{400, 300}));
     window.Close();
     EXPECT_TRUE(app.Terminated());
+}
+
+TEST(Startup, TheMainWindowShowsAnOpenedFilesStructure) {
+    platform::headlessapplication app;
+    platform::headlesssystem system;
+    Tform1 form(app, system);
+    form.OpenDocument((testing::CorpusDir() / "welcome2.gif").string());
+    auto& window = *app.Windows().at(0);
+    EXPECT_EQ(window.Caption(), "welcome2.gif - Quillmap");
+    EXPECT_EQ(form.View().DocumentLength(), 36832);
+
+    // Drawn inside the margins of 2 pixels: the header, and the signature's codes on the first row.
+    const auto& picture = dynamic_cast<platform::headlesscanvas&>(form.Picture().Canvas());
+    std::string firstrow;
+    bool caption = false;
+    for (const platform::drawop& op : picture.Operations()) {
+        if (op.what != platform::drawop::kind::text) continue;
+        caption = caption || op.text == "\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5";  // "значение"
+        if (op.points[0].y == 2 + 20 && op.points[0].x >= 2 + 68 && op.points[0].x < 2 + 212) firstrow += op.text;
+    }
+    EXPECT_TRUE(caption);
+    EXPECT_EQ(firstrow, "474946");
+
+    // A file that cannot be read leaves the window as it was.
+    EXPECT_THROW(form.OpenDocument("/no/such/file.gif"), bytefileerror);
+    EXPECT_EQ(window.Caption(), "welcome2.gif - Quillmap");
+    EXPECT_EQ(form.View().DocumentLength(), 36832);
 }
 
 TEST(Cp1251, ConvertsEveryDefinedByteToUtf8) {

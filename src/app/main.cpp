@@ -6,7 +6,8 @@ namespace {
 
 int Start() {
     const auto app = quillmap::win32::CreateWin32Application();
-    return quillmap::RunProgram(*app);
+    const auto system = quillmap::win32::CreateWin32System();
+    return quillmap::RunProgram(*app, *system, quillmap::win32::CommandLineArguments());
 }
 
 }  // namespace

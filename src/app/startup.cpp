@@ -2,14 +2,22 @@
 
 #include "app/texts.h"
 #include "app/tform1.h"
+#include "base/bytefile.h"
 
 namespace quillmap {
 
-int RunProgram(platform::application& app) {
+int RunProgram(platform::application& app, platform::system& system, const std::vector<std::string>& arguments) {
     app.MakeToolWindow();
     app.SetTitle(ApplicationTitle);
     app.SetHelpFile(HelpFileName);
-    Tform1 form1(app);
+    Tform1 form1(app, system);
+    if (!arguments.empty()) {
+        try {
+            form1.OpenDocument(arguments.front());
+        } catch (const bytefileerror&) {
+            // An unreadable file leaves the untitled document in place.
+        }
+    }
     form1.Window().Show();
     return app.Run();
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/bitmap.h"
 #include "platform/canvas.h"
 #include "platform/geometry.h"
 
@@ -54,6 +55,8 @@ public:
     virtual std::string HelpFile() const = 0;
     // Windows are created hidden.
     virtual std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) = 0;
+    // A picture drawn like the screen it will be copied to.
+    virtual std::unique_ptr<bitmap> CreateBitmap(extent size) = 0;
     // Runs until Terminate; returns the exit code.
     virtual int Run() = 0;
     virtual void Terminate() = 0;

@@ -10,6 +10,8 @@
 
 namespace quillmap::platform {
 
+class bitmap;
+
 // Bits of a font's style byte, in the order the state file stores them.
 enum fontstylebit : uint8_t {
     fsBold = 1,
@@ -74,6 +76,9 @@ public:
     virtual void Rectangle(const rect& r) = 0;
     // Filled with the brush, no outline.
     virtual void FillRect(const rect& r) = 0;
+
+    // Copies the area of an off-screen picture to the same place on this canvas.
+    virtual void CopyFrom(const bitmap& source, const rect& area) = 0;
 
     virtual void SetClipRect(const rect& r) = 0;
     virtual void ClearClip() = 0;

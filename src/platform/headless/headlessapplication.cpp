@@ -4,6 +4,25 @@
 
 namespace quillmap::platform {
 
+namespace {
+
+// A recording canvas of a given size.
+class headlessbitmap final : public bitmap {
+public:
+    explicit headlessbitmap(extent size) : size_(size) {}
+    canvas& Canvas() override { return canvas_; }
+    extent Size() const override { return size_; }
+    void SetSize(extent size) override { size_ = size; }
+
+private:
+    headlesscanvas canvas_;
+    extent size_;
+};
+
+}  // namespace
+
+std::unique_ptr<bitmap> headlessapplication::CreateBitmap(extent size) { return std::make_unique<headlessbitmap>(size); }
+
 std::unique_ptr<window> headlessapplication::CreateForm(const formdesign& design, windowevents& events) {
     auto made = std::make_unique<headlesswindow>(*this, design, events);
     windows_.push_back(made.get());

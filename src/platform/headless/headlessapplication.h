@@ -18,6 +18,7 @@ public:
     void SetHelpFile(std::string_view path) override { helpfile_ = path; }
     std::string HelpFile() const override { return helpfile_; }
     std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) override;
+    std::unique_ptr<bitmap> CreateBitmap(extent size) override;
     // Runs nothing: the loop ends at once with the code Terminate left, as after the last message.
     int Run() override { return 0; }
     void Terminate() override { terminated_ = true; }

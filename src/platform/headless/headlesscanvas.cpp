@@ -67,6 +67,12 @@ void headlesscanvas::FillRect(const rect& r) {
     operations_.push_back(std::move(op));
 }
 
+void headlesscanvas::CopyFrom(const bitmap&, const rect& area) {
+    drawop op = Record(drawop::kind::bitmapcopy);
+    op.area = area;
+    operations_.push_back(std::move(op));
+}
+
 void headlesscanvas::SetClipRect(const rect& r) {
     drawop op = Record(drawop::kind::clip);
     op.area = r;

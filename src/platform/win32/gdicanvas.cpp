@@ -6,6 +6,7 @@
 #include "platform/win32/dchandle.h"
 #include "platform/win32/gdiobject.h"
 #include "platform/win32/textcodec.h"
+#include "platform/win32/win32bitmap.h"
 #include "platform/win32/winapi.h"
 
 namespace quillmap::win32 {
@@ -174,6 +175,12 @@ void gdicanvas::Rectangle(const platform::rect& r) { ::Rectangle(state_->dc, r.l
 void gdicanvas::FillRect(const platform::rect& r) {
     const RECT area = ToRect(r);
     ::FillRect(state_->dc, &area, state_->brushobject.Get());
+}
+
+void gdicanvas::CopyFrom(const platform::bitmap& source, const platform::rect& area) {
+    // Every bitmap of this backend is a memory DC's picture.
+    const auto& picture = static_cast<const win32bitmap&>(source);
+    BitBlt(state_->dc, area.left, area.top, area.Width(), area.Height(), picture.Dc(), area.left, area.top, SRCCOPY);
 }
 
 void gdicanvas::SetClipRect(const platform::rect& r) {

@@ -42,5 +42,6 @@ private:
 using fonthandle = gdiobject<HFONT>;
 using penhandle = gdiobject<HPEN>;
 using brushhandle = gdiobject<HBRUSH>;
+using bitmaphandle = gdiobject<HBITMAP>;
 
 }  // namespace quillmap::win32

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "platform/win32/win32bitmap.h"
 #include "platform/win32/win32window.h"
 #include "platform/win32/windowtext.h"
 
@@ -59,6 +60,10 @@ std::string win32application::HelpFile() const { return helpfile_; }
 std::unique_ptr<platform::window> win32application::CreateForm(const platform::formdesign& form,
                                                                platform::windowevents& events) {
     return std::make_unique<win32window>(form, events, Handle());
+}
+
+std::unique_ptr<platform::bitmap> win32application::CreateBitmap(platform::extent size) {
+    return std::make_unique<win32bitmap>(size);
 }
 
 int win32application::Run() {

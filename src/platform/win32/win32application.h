@@ -23,6 +23,7 @@ public:
     std::string HelpFile() const override;
     std::unique_ptr<platform::window> CreateForm(const platform::formdesign& form,
                                                  platform::windowevents& events) override;
+    std::unique_ptr<platform::bitmap> CreateBitmap(platform::extent size) override;
     int Run() override;
     void Terminate() override;
 
