@@ -145,10 +145,18 @@ mean_brightness() {
     convert "$1" -crop "$2" +repage -format '%[fx:mean]' info:
 }
 
-# longest_white_run FILE WxH+X+Y: the longest unbroken run of pure white pixels along a one
-# pixel high row or one pixel wide column cut from FILE.
-longest_white_run() {
+# white_after_dark FILE WxH+X+Y MINRUN: along a one pixel row or column, the offset of the first
+# pure white pixel after a run of at least MINRUN pixels that are not white (a caption bar);
+# empty when there is none.
+white_after_dark() {
     convert "$1" -crop "$2" +repage -depth 8 txt:- |
-        awk 'NR > 1 { if ($0 ~ /#FFFFFF/) { run++; if (run > best) best = run } else run = 0 }
-             END { print best + 0 }'
+        awk -v min="$3" 'NR > 1 { if ($0 ~ /#FFFFFF/) { if (dark >= min) { print NR - 2; exit } dark = 0 } else dark++ }'
+}
+
+# longest_white_span FILE WxH+X+Y: "START LENGTH" of the longest run of pure white pixels along a
+# one pixel row or column.
+longest_white_span() {
+    convert "$1" -crop "$2" +repage -depth 8 txt:- |
+        awk 'NR > 1 { if ($0 ~ /#FFFFFF/) { if (!run) first = NR - 2; run++; if (run > best) { best = run; start = first } } else run = 0 }
+             END { print start + 0, best + 0 }'
 }

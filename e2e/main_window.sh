@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# End-to-end: quillmap.exe under Wine on a private X server shows its main window, titled
-# "Безымянный.gif - Quillmap", with a white client area of 792x454 and no other visible
-# window, and ends with status 0 when the window is closed.
-# Usage: main_window.sh EXE OUTDIR   (the screenshot goes to OUTDIR/main_window.png)
+# End-to-end: quillmap.exe under Wine on a private X server shows its main window with a client
+# area of 792x454 and no other visible window, and ends with status 0 when the window is closed.
+# Without a GIF the window is titled "Безымянный.gif - Quillmap" and stays nearly white (the
+# empty document's header); with one it is titled "NAME.gif - Quillmap" and shows the file's
+# codes under its fields.
+# Usage: main_window.sh EXE OUTDIR [GIF]   (the screenshot goes to OUTDIR/main_window.png)
 set -u
 
-if [ $# -ne 2 ]; then
-    echo "usage: $0 EXE OUTDIR" >&2
+if [ $# -ne 2 ] && [ $# -ne 3 ]; then
+    echo "usage: $0 EXE OUTDIR [GIF]" >&2
     exit 2
 fi
 EXE=$1
 OUTDIR=$2
+GIF=${3:-}
 if [ ! -f "$EXE" ]; then
     echo "[e2e] FAIL: no such program: $EXE" >&2
     exit 2
@@ -21,8 +24,16 @@ OUTDIR=$(cd "$OUTDIR" && pwd)
 
 . "$(dirname "$0")/lib.sh"
 
-TITLE='Безымянный.gif - Quillmap'
-TITLE_PATTERN='^Безымянный\.gif - Quillmap$'
+if [ -n "$GIF" ]; then
+    NAME=$(basename "$GIF")
+    TITLE="$NAME - Quillmap"
+    TITLE_PATTERN="^${NAME//./\\.} - Quillmap\$"
+    ARGS=("$GIF")
+else
+    TITLE='Безымянный.gif - Quillmap'
+    TITLE_PATTERN='^Безымянный\.gif - Quillmap$'
+    ARGS=()
+fi
 CLIENT_WIDTH=792
 CLIENT_HEIGHT=454
 SHOT=$OUTDIR/main_window.png
@@ -54,7 +65,7 @@ check() {
 start_xvfb || exit 1
 start_wine_prefix "$OUTDIR/wineprefix" || exit 1
 
-"$E2E_WINE" "$EXE" >"$OUTDIR/program.log" 2>&1 &
+"$E2E_WINE" "$EXE" "${ARGS[@]}" >"$OUTDIR/program.log" 2>&1 &
 PROGRAM_PID=$!
 e2e_log "started $EXE (pid $PROGRAM_PID)"
 
@@ -79,20 +90,36 @@ e2e_log "window at ${WINDOW_X},${WINDOW_Y} size ${WINDOW_WIDTH}x${WINDOW_HEIGHT}
 check "window is at least the client size" \
     test "$WINDOW_WIDTH" -ge "$CLIENT_WIDTH" -a "$WINDOW_HEIGHT" -ge "$CLIENT_HEIGHT"
 
-# Inside the frame and below the caption the window is white.
-INNER="$((WINDOW_WIDTH - 20))x$((WINDOW_HEIGHT - 60))+$((WINDOW_X + 10))+$((WINDOW_Y + 50))"
-MEAN=$(mean_brightness "$SHOT" "$INNER")
-check "client area is white (mean brightness $MEAN over $INNER)" awk -v m="$MEAN" 'BEGIN { exit !(m >= 0.98) }'
-
-# The client area is exactly the size asked for: the longest white run across the screen
-# through the middle of the window is its width, and down the screen its height (the root
-# window is black, the frame is not white in runs that long).
-MIDDLE_Y=$((WINDOW_Y + WINDOW_HEIGHT / 2))
+# The client area is exactly the size asked for. Its first row and first column are never drawn
+# over (the view's picture is copied from (1, 1)), so they stay white: the client's top is the
+# first white pixel below the caption bar down the middle of the window, and the longest white
+# run along that row, and down the column where it starts, are its width and height.
 MIDDLE_X=$((WINDOW_X + WINDOW_WIDTH / 2))
-RUN_ACROSS=$(longest_white_run "$SHOT" "1024x1+0+${MIDDLE_Y}")
-RUN_DOWN=$(longest_white_run "$SHOT" "1x768+${MIDDLE_X}+0")
+TOP=$(white_after_dark "$SHOT" "1x${WINDOW_HEIGHT}+${MIDDLE_X}+${WINDOW_Y}" 10)
+if [ -z "$TOP" ]; then
+    e2e_fail "no white client area below the caption"
+    exit 1
+fi
+TOP=$((WINDOW_Y + TOP))
+read -r LEFT RUN_ACROSS < <(longest_white_span "$SHOT" "1024x1+0+${TOP}")
+read -r _ RUN_DOWN < <(longest_white_span "$SHOT" "1x768+${LEFT}+0")
+e2e_log "client area from ${LEFT},${TOP}"
 check "client width is $CLIENT_WIDTH (white run $RUN_ACROSS)" [ "$RUN_ACROSS" -eq "$CLIENT_WIDTH" ]
 check "client height is $CLIENT_HEIGHT (white run $RUN_DOWN)" [ "$RUN_DOWN" -eq "$CLIENT_HEIGHT" ]
+
+CLIENT="${CLIENT_WIDTH}x${CLIENT_HEIGHT}+${LEFT}+${TOP}"
+MEAN=$(mean_brightness "$SHOT" "$CLIENT")
+if [ -n "$GIF" ]; then
+    # Rows of codes fill the window: far from white, far from dark. The first row's codes
+    # ("47 49 46", the signature) stand in the code area right of the coordinates.
+    check "the client area shows the file (mean brightness $MEAN)" \
+        awk -v m="$MEAN" 'BEGIN { exit !(m > 0.6 && m < 0.95) }'
+    CODES=$(mean_brightness "$SHOT" "64x13+$((LEFT + 70))+$((TOP + 22))")
+    check "the first row holds codes (mean brightness $CODES)" awk -v m="$CODES" 'BEGIN { exit !(m < 0.97) }'
+else
+    check "the empty document leaves the window nearly white (mean brightness $MEAN)" \
+        awk -v m="$MEAN" 'BEGIN { exit !(m >= 0.95) }'
+fi
 
 # Closing the window ends the program with status 0.
 xdotool windowfocus --sync "$WINDOW" 2>/dev/null
