@@ -26,4 +26,4 @@ ctest --test-dir "$build/native" --output-on-failure
 echo "== Sanitizer build"
 cmake -S "$top" -B "$build/asan" -G Ninja -DQUILLMAP_SANITIZE=ON >/dev/null
 cmake --build "$build/asan" --target quillmap_tests
-ctest --test-dir "$build/asan" --output-on-failure -R 'Robustness|Lzw|GifGrammar|GifDescriptions|FieldTree'
+ctest --test-dir "$build/asan" --output-on-failure -R 'Robustness|Lzw|GifGrammar|GifDescriptions|FieldTree|VwStructDocument|StructPainter'
