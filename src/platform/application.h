@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/canvas.h"
+#include "platform/dialogform.h"
 #include "platform/geometry.h"
 
 namespace quillmap::platform {
@@ -38,6 +39,8 @@ public:
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual bool Visible() const = 0;
+    // The whole window, frame included, in screen coordinates.
+    virtual rect Bounds() const = 0;
     // Asks for a repaint of the whole client area.
     virtual void Invalidate() = 0;
 };
@@ -54,6 +57,8 @@ public:
     virtual std::string HelpFile() const = 0;
     // Windows are created hidden.
     virtual std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) = 0;
+    // Dialogs are created hidden, with no buttons yet.
+    virtual std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) = 0;
     // Runs until Terminate; returns the exit code.
     virtual int Run() = 0;
     virtual void Terminate() = 0;
