@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "platform/win32/win32dialogform.h"
 #include "platform/win32/win32window.h"
 #include "platform/win32/windowtext.h"
 
@@ -59,6 +60,11 @@ std::string win32application::HelpFile() const { return helpfile_; }
 std::unique_ptr<platform::window> win32application::CreateForm(const platform::formdesign& form,
                                                                platform::windowevents& events) {
     return std::make_unique<win32window>(form, events, Handle());
+}
+
+std::unique_ptr<platform::dialogform> win32application::CreateDialogForm(std::string_view caption,
+                                                                         platform::dialogevents& events) {
+    return std::make_unique<win32dialogform>(caption, events, Handle());
 }
 
 int win32application::Run() {

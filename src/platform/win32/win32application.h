@@ -23,6 +23,8 @@ public:
     std::string HelpFile() const override;
     std::unique_ptr<platform::window> CreateForm(const platform::formdesign& form,
                                                  platform::windowevents& events) override;
+    std::unique_ptr<platform::dialogform> CreateDialogForm(std::string_view caption,
+                                                           platform::dialogevents& events) override;
     int Run() override;
     void Terminate() override;
 
