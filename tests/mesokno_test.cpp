@@ -100,6 +100,16 @@ TEST_F(messagewindow, RowsWrapBeforeTheScreensRightEdge) {
     EXPECT_EQ(buttons, (std::vector<rect>{{40, 33, 90, 53}, {120, 33, 170, 53}, {40, 63, 90, 83}, {120, 63, 170, 83}}));
 }
 
+TEST_F(messagewindow, AFirstButtonWiderThanTheScreenAllowsStillOpensTheFirstRow) {
+    system.SetScreenSize({100, 768});
+    const auto window = Create("abc", {"ab"});
+    window->Show();
+    // The text box is held to 100 - 2 * 10; the button sits right under it, not a row lower.
+    EXPECT_EQ(window->TextRect(), (rect{10, 10, 90, 23}));
+    EXPECT_EQ(Buttons(*window), (std::vector<rect>{{25, 33, 75, 53}}));
+    EXPECT_EQ(Form(*window).ClientSize(), (extent{100, 63}));
+}
+
 TEST_F(messagewindow, TheWindowStaysOnTheScreen) {
     const auto window = Create("abc", {"ab", "ab", "ab", "ab", "ab"});
     ReferencePoint() = {1000, 760};
