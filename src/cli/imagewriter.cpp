@@ -12,13 +12,15 @@ namespace quillmap {
 
 namespace {
 
-// Decoding makes no sound on the command line.
+// Decoding makes no sound on the command line, and there is no screen.
 class silentsystem final : public platform::system {
 public:
     void Beep() override {}
     void MessageBeep(platform::beepkind) override {}
     uint32_t TickCount() override { return 0; }
     char DecimalSeparator() override { return '.'; }
+    platform::extent ScreenSize() override { return {}; }
+    platform::point CursorPos() override { return {}; }
 };
 
 // A picture this large is refused rather than written: 256 megapixels is 768 MB of PPM.

@@ -6,6 +6,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
+#include "platform/dialogform.h"
 #include "platform/geometry.h"
 
 namespace quillmap::platform {
@@ -39,6 +40,8 @@ public:
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual bool Visible() const = 0;
+    // The whole window, frame included, in screen coordinates.
+    virtual rect Bounds() const = 0;
     // Asks for a repaint of the whole client area.
     virtual void Invalidate() = 0;
 };
@@ -57,6 +60,8 @@ public:
     virtual std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) = 0;
     // A picture drawn like the screen it will be copied to.
     virtual std::unique_ptr<bitmap> CreateBitmap(extent size) = 0;
+    // Dialogs are created hidden, with no buttons yet.
+    virtual std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) = 0;
     // Runs until Terminate; returns the exit code.
     virtual int Run() = 0;
     virtual void Terminate() = 0;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/geometry.h"
+
 namespace quillmap::platform {
 
 // MessageBeep sound kinds (the values Windows gives them).
@@ -25,6 +27,10 @@ public:
     virtual uint32_t TickCount() = 0;
     // The user's decimal separator, for fractions written into texts.
     virtual char DecimalSeparator() = 0;
+    // The primary screen's size in pixels.
+    virtual extent ScreenSize() = 0;
+    // The mouse cursor, in screen coordinates.
+    virtual point CursorPos() = 0;
 };
 
 }  // namespace quillmap::platform

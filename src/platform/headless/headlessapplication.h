@@ -1,9 +1,12 @@
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/application.h"
 #include "platform/headless/headlesscanvas.h"
+#include "platform/headless/headlessdialogform.h"
 
 namespace quillmap::platform {
 
@@ -19,6 +22,7 @@ public:
     std::string HelpFile() const override { return helpfile_; }
     std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) override;
     std::unique_ptr<bitmap> CreateBitmap(extent size) override;
+    std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) override;
     // Runs nothing: the loop ends at once with the code Terminate left, as after the last message.
     int Run() override { return 0; }
     void Terminate() override { terminated_ = true; }
@@ -29,12 +33,23 @@ public:
     const std::vector<headlesswindow*>& Windows() const { return windows_; }
     void Forget(const headlesswindow* gone);
 
+    // Dialogs in creation order; a deleted one leaves its slot empty.
+    const std::vector<headlessdialogform*>& Dialogs() const { return dialogs_; }
+    void Forget(const headlessdialogform* gone);
+    // What the user does in the coming modal showings, one answer after another.
+    using modalanswer = std::function<void(headlessdialogform&)>;
+    void QueueModalAnswer(modalanswer answer) { modalanswers_.push_back(std::move(answer)); }
+    // The next queued answer; empty when none is left.
+    modalanswer TakeModalAnswer();
+
 private:
     bool toolwindow_ = false;
     bool terminated_ = false;
     std::string title_;
     std::string helpfile_;
     std::vector<headlesswindow*> windows_;
+    std::vector<headlessdialogform*> dialogs_;
+    std::deque<modalanswer> modalanswers_;
 };
 
 class headlesswindow final : public window {
@@ -48,6 +63,7 @@ public:
     void Show() override { visible_ = true; }
     void Hide() override { visible_ = false; }
     bool Visible() const override { return visible_; }
+    rect Bounds() const override { return bounds_; }
     void Invalidate() override { ++invalidations_; }
 
     const formdesign& Design() const { return design_; }
@@ -55,11 +71,13 @@ public:
     // Drives the window as the system would.
     void Paint(headlesscanvas& surface) { events_.OnPaint(surface); }
     void Resize(extent client);
+    void SetBounds(const rect& bounds) { bounds_ = bounds; }
     void Close() { events_.OnClose(); }
 
 private:
     headlessapplication& app_;
     formdesign design_;
+    rect bounds_;
     windowevents& events_;
     bool visible_ = false;
     int invalidations_ = 0;

@@ -13,17 +13,23 @@ public:
     void MessageBeep(beepkind kind) override { messagebeeps_.push_back(kind); }
     uint32_t TickCount() override { return ticks_; }
     char DecimalSeparator() override { return decimalseparator_; }
+    extent ScreenSize() override { return screen_; }
+    point CursorPos() override { return cursor_; }
 
     int Beeps() const { return beeps_; }
     const std::vector<beepkind>& MessageBeeps() const { return messagebeeps_; }
     void AdvanceTicks(uint32_t milliseconds) { ticks_ += milliseconds; }
     void SetDecimalSeparator(char separator) { decimalseparator_ = separator; }
+    void SetScreenSize(extent screen) { screen_ = screen; }
+    void MoveCursor(point to) { cursor_ = to; }
 
 private:
     int beeps_ = 0;
     std::vector<beepkind> messagebeeps_;
     uint32_t ticks_ = 0;
     char decimalseparator_ = '.';
+    extent screen_{1024, 768};
+    point cursor_;
 };
 
 }  // namespace quillmap::platform

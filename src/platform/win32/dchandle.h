@@ -74,4 +74,37 @@ private:
     HDC dc_;
 };
 
+// A window's client-area DC for measuring outside WM_PAINT: GetDC on creation, ReleaseDC when it goes.
+class windowdc {
+public:
+    explicit windowdc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    windowdc(windowdc&& other) noexcept
+        : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr)) {}
+    windowdc& operator=(windowdc&& other) noexcept {
+        if (this != &other) {
+            Release();
+            window_ = std::exchange(other.window_, nullptr);
+            dc_ = std::exchange(other.dc_, nullptr);
+        }
+        return *this;
+    }
+    windowdc(const windowdc&) = delete;
+    windowdc& operator=(const windowdc&) = delete;
+    ~windowdc() { Release(); }
+
+    HDC Get() const { return dc_; }
+
+private:
+    void Release() {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+        window_ = nullptr;
+        dc_ = nullptr;
+    }
+
+    HWND window_;
+    HDC dc_;
+};
+
 }  // namespace quillmap::win32

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/dchandle.h"
+#include "platform/win32/gdifont.h"
 #include "platform/win32/gdiobject.h"
 #include "platform/win32/textcodec.h"
 #include "platform/win32/win32bitmap.h"
@@ -12,24 +13,6 @@
 namespace quillmap::win32 {
 
 namespace {
-
-fonthandle MakeFont(const platform::fontspec& font) {
-    LOGFONTW logfont{};
-    logfont.lfHeight = font.height;
-    logfont.lfWeight = (font.style & platform::fsBold) != 0 ? FW_BOLD : FW_NORMAL;
-    logfont.lfItalic = (font.style & platform::fsItalic) != 0;
-    logfont.lfUnderline = (font.style & platform::fsUnderline) != 0;
-    logfont.lfStrikeOut = (font.style & platform::fsStrikeout) != 0;
-    logfont.lfCharSet = font.charset;
-    logfont.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    logfont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    logfont.lfQuality = DEFAULT_QUALITY;
-    logfont.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    const std::wstring face = WideFromCp1251(font.face);
-    // The last place stays the terminating zero; longer names are cut as GDI would.
-    std::copy_n(face.begin(), std::min<size_t>(face.size(), LF_FACESIZE - 1), logfont.lfFaceName);
-    return fonthandle(CreateFontIndirectW(&logfont));
-}
 
 std::vector<POINT> ToPoints(std::span<const platform::point> points) {
     std::vector<POINT> converted;

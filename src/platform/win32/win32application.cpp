@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "platform/win32/win32bitmap.h"
+#include "platform/win32/win32dialogform.h"
 #include "platform/win32/win32window.h"
 #include "platform/win32/windowtext.h"
 
@@ -64,6 +65,11 @@ std::unique_ptr<platform::window> win32application::CreateForm(const platform::f
 
 std::unique_ptr<platform::bitmap> win32application::CreateBitmap(platform::extent size) {
     return std::make_unique<win32bitmap>(size);
+}
+
+std::unique_ptr<platform::dialogform> win32application::CreateDialogForm(std::string_view caption,
+                                                                         platform::dialogevents& events) {
+    return std::make_unique<win32dialogform>(caption, events, Handle());
 }
 
 int win32application::Run() {

@@ -18,4 +18,12 @@ char win32system::DecimalSeparator() {
     return separator[0] < 0x80 ? static_cast<char>(separator[0]) : '.';
 }
 
+platform::extent win32system::ScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+platform::point win32system::CursorPos() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    return {cursor.x, cursor.y};
+}
+
 }  // namespace quillmap::win32

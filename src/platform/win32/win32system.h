@@ -10,6 +10,8 @@ public:
     void MessageBeep(platform::beepkind kind) override;
     uint32_t TickCount() override;
     char DecimalSeparator() override;
+    platform::extent ScreenSize() override;
+    platform::point CursorPos() override;
 };
 
 }  // namespace quillmap::win32

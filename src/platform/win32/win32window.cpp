@@ -85,6 +85,12 @@ void win32window::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 bool win32window::Visible() const { return IsWindowVisible(Handle()) != FALSE; }
 
+platform::rect win32window::Bounds() const {
+    RECT bounds{};
+    GetWindowRect(Handle(), &bounds);
+    return {bounds.left, bounds.top, bounds.right, bounds.bottom};
+}
+
 void win32window::Invalidate() { InvalidateRect(Handle(), nullptr, TRUE); }
 
 LRESULT CALLBACK win32window::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -23,6 +23,7 @@ public:
     void Show() override;
     void Hide() override;
     bool Visible() const override;
+    platform::rect Bounds() const override;
     void Invalidate() override;
 
     HWND Handle() const { return handle_.Get(); }

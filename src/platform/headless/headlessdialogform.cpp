@@ -1,0 +1,63 @@
+#include "platform/headless/headlessdialogform.h"
+
+#include <stdexcept>
+
+#include "platform/headless/headlessapplication.h"
+
+namespace quillmap::platform {
+
+headlessdialogform::headlessdialogform(headlessapplication& app, std::string_view caption, dialogevents& events)
+    : app_(app), events_(events), caption_(caption) {}
+
+headlessdialogform::~headlessdialogform() { app_.Forget(this); }
+
+size_t headlessdialogform::AddButton(std::string_view caption) {
+    buttons_.push_back({std::string(caption), {}});
+    return buttons_.size() - 1;
+}
+
+extent headlessdialogform::WindowSize() const {
+    return {client_.width + HeadlessDialogFrame.width, client_.height + HeadlessDialogFrame.height};
+}
+
+void headlessdialogform::Open() {
+    events_.OnShow(surface_);
+    visible_ = true;
+    focused_ = 0;
+}
+
+int32_t headlessdialogform::ShowModal() {
+    if (destroyed_) throw std::logic_error("a destroyed dialog shown again");
+    modalresult_ = 0;
+    Open();
+    modal_ = true;
+    while (modalresult_ == 0 && !destroyed_) {
+        // A real user would be waited for; a test that forgot to answer must not hang.
+        const std::function<void(headlessdialogform&)> answer = app_.TakeModalAnswer();
+        if (!answer) {
+            modal_ = false;
+            throw std::logic_error("a modal dialog shown with no answer queued");
+        }
+        answer(*this);
+    }
+    modal_ = false;
+    visible_ = false;
+    return modalresult_;
+}
+
+void headlessdialogform::Show() {
+    if (destroyed_) throw std::logic_error("a destroyed dialog shown again");
+    Open();
+}
+
+void headlessdialogform::Destroy() {
+    destroyed_ = true;
+    visible_ = false;
+}
+
+void headlessdialogform::ClickButton(size_t index) {
+    if (destroyed_ || index >= buttons_.size()) throw std::logic_error("a click on no button");
+    events_.OnButtonClick(index);
+}
+
+}  // namespace quillmap::platform

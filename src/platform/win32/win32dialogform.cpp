@@ -1,0 +1,276 @@
+#include "platform/win32/win32dialogform.h"
+
+#include <system_error>
+
+#include "platform/win32/dchandle.h"
+#include "platform/win32/gdicanvas.h"
+#include "platform/win32/gdifont.h"
+#include "platform/win32/textcodec.h"
+
+namespace quillmap::win32 {
+
+namespace {
+
+constexpr wchar_t DialogClassName[] = L"QuillmapDialog";
+// A fixed dialog frame with only the system menu in the title bar.
+constexpr DWORD DialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD DialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+// Button identifiers start above 0, which WM_COMMAND leaves to menus.
+constexpr UINT_PTR FirstButtonId = 1;
+
+std::system_error LastError(const char* what) {
+    return std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
+}
+
+void RegisterDialogClass(HINSTANCE instance, WNDPROC procedure) {
+    static const ATOM registered = [&] {
+        WNDCLASSEXW dialog{};
+        dialog.cbSize = sizeof dialog;
+        dialog.lpfnWndProc = procedure;
+        dialog.hInstance = instance;
+        dialog.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        dialog.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+        dialog.lpszClassName = DialogClassName;
+        return RegisterClassExW(&dialog);
+    }();
+    if (registered == 0) {
+        throw LastError("RegisterClassExW");
+    }
+}
+
+// The window procedure every push button had before the dialog took its keys.
+WNDPROC& OriginalButtonProcedure() {
+    static WNDPROC original = nullptr;
+    return original;
+}
+
+// While a dialog is shown modally the program's other windows take no input, as with any modal
+// form; they are enabled again, and the window that was active is activated, when it ends.
+class otherwindowsdisabled {
+public:
+    explicit otherwindowsdisabled(HWND dialog) : dialog_(dialog), active_(GetActiveWindow()) {
+        EnumThreadWindows(GetCurrentThreadId(), &otherwindowsdisabled::Disable, reinterpret_cast<LPARAM>(this));
+    }
+    ~otherwindowsdisabled() {
+        for (HWND window : disabled_) {
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+        }
+    }
+    otherwindowsdisabled(const otherwindowsdisabled&) = delete;
+    otherwindowsdisabled& operator=(const otherwindowsdisabled&) = delete;
+
+    HWND PreviouslyActive() const { return active_; }
+
+private:
+    static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+        auto* me = reinterpret_cast<otherwindowsdisabled*>(self);
+        if (window != me->dialog_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
+            EnableWindow(window, FALSE);
+            me->disabled_.push_back(window);
+        }
+        return TRUE;
+    }
+
+    HWND dialog_;
+    HWND active_;
+    std::vector<HWND> disabled_;
+};
+
+}  // namespace
+
+win32dialogform::win32dialogform(std::string_view caption, platform::dialogevents& events, HWND owner)
+    : events_(events) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    RegisterDialogClass(instance, &win32dialogform::Procedure);
+    const std::wstring title = WideFromCp1251(caption);
+    HWND made = CreateWindowExW(DialogExStyle, DialogClassName, title.c_str(), DialogStyle, 0, 0, 0, 0, owner,
+                                nullptr, instance, this);
+    if (made == nullptr) {
+        throw LastError("CreateWindowExW");
+    }
+    handle_ = windowhandle(made);
+}
+
+win32dialogform::~win32dialogform() {
+    if (Handle() != nullptr) {
+        SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
+        for (HWND button : buttons_) SetWindowLongPtrW(button, GWLP_USERDATA, 0);
+    }
+}
+
+size_t win32dialogform::AddButton(std::string_view caption) {
+    const size_t index = buttons_.size();
+    const std::wstring text = WideFromCp1251(caption);
+    HWND button = CreateWindowExW(0, L"BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                  0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(FirstButtonId + index),
+                                  GetModuleHandleW(nullptr), nullptr);
+    if (button == nullptr) {
+        throw LastError("CreateWindowExW");
+    }
+    // The window sees the keys typed on its buttons first: Esc, and Enter on the focused one.
+    SetWindowLongPtrW(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    const auto previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&win32dialogform::ButtonProcedure)));
+    OriginalButtonProcedure() = previous;
+    if (buttonfont_) {
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonfont_.Get()), TRUE);
+    }
+    buttons_.push_back(button);
+    return index;
+}
+
+void win32dialogform::SetButtonBounds(size_t index, const platform::rect& bounds) {
+    MoveWindow(buttons_.at(index), bounds.left, bounds.top, bounds.Width(), bounds.Height(), TRUE);
+}
+
+void win32dialogform::SetButtonFont(const platform::fontspec& font) {
+    fonthandle made = MakeFont(font);
+    if (!made) {
+        return;
+    }
+    for (HWND button : buttons_) {
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
+    }
+    // The old font is deleted only now that no button shows it.
+    buttonfont_ = std::move(made);
+}
+
+void win32dialogform::SetClientSize(platform::extent client) {
+    RECT frame{0, 0, client.width, client.height};
+    AdjustWindowRectEx(&frame, DialogStyle, FALSE, DialogExStyle);
+    SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+platform::extent win32dialogform::WindowSize() const {
+    RECT bounds{};
+    GetWindowRect(Handle(), &bounds);
+    return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+void win32dialogform::MoveTo(platform::point topleft) {
+    SetWindowPos(Handle(), nullptr, topleft.x, topleft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void win32dialogform::Open() {
+    {
+        const windowdc dc(Handle());
+        gdicanvas measuring(dc.Get());
+        events_.OnShow(measuring);
+    }
+    ShowWindow(Handle(), SW_SHOW);
+    SetFocus(buttons_.empty() ? Handle() : buttons_.front());
+}
+
+int32_t win32dialogform::ShowModal() {
+    modalresult_ = 0;
+    HWND previous = nullptr;
+    {
+        const otherwindowsdisabled others(Handle());
+        previous = others.PreviouslyActive();
+        Open();
+        modal_ = true;
+        MSG message{};
+        while (modalresult_ == 0 && Handle() != nullptr) {
+            const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+            if (got == 0) {
+                // The program is ending: the main loop must see the quit message too.
+                PostQuitMessage(static_cast<int>(message.wParam));
+                break;
+            }
+            if (got == -1) {
+                break;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        modal_ = false;
+    }
+    if (Handle() != nullptr) {
+        ShowWindow(Handle(), SW_HIDE);
+    }
+    if (previous != nullptr && IsWindow(previous)) {
+        SetActiveWindow(previous);
+    }
+    return modalresult_;
+}
+
+void win32dialogform::Show() { Open(); }
+
+void win32dialogform::Destroy() { handle_ = windowhandle(); }
+
+void win32dialogform::KeyPreview(wchar_t key) {
+    const std::string converted = Cp1251FromWide(std::wstring_view(&key, 1));
+    if (!converted.empty()) {
+        events_.OnKeyPress(converted.front());
+    }
+}
+
+LRESULT CALLBACK win32dialogform::ButtonProcedure(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* self = reinterpret_cast<win32dialogform*>(GetWindowLongPtrW(button, GWLP_USERDATA));
+    if (self != nullptr) {
+        if (message == WM_KEYDOWN && wparam == VK_RETURN) {
+            SendMessageW(button, BM_CLICK, 0, 0);
+            return 0;
+        }
+        if (message == WM_KEYDOWN && wparam == VK_TAB) {
+            const bool backward = GetKeyState(VK_SHIFT) < 0;
+            if (HWND next = GetNextDlgTabItem(GetParent(button), button, backward ? TRUE : FALSE)) SetFocus(next);
+            return 0;
+        }
+        if (message == WM_CHAR) {
+            self->KeyPreview(static_cast<wchar_t>(wparam));
+            // Enter has acted already; Esc may have destroyed the window with this button.
+            if (wparam == L'\r' || wparam == VK_ESCAPE || wparam == L'\t' || !IsWindow(button)) {
+                return 0;
+            }
+        }
+    }
+    return CallWindowProcW(OriginalButtonProcedure(), button, message, wparam, lparam);
+}
+
+LRESULT CALLBACK win32dialogform::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<win32dialogform*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    return self->Handle(window, message, wparam, lparam);
+}
+
+LRESULT win32dialogform::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_PAINT: {
+        const paintdc paint(window);
+        gdicanvas surface(paint.Get());
+        events_.OnPaint(surface);
+        return 0;
+    }
+    case WM_COMMAND:
+        if (HIWORD(wparam) == BN_CLICKED && LOWORD(wparam) >= FirstButtonId &&
+            LOWORD(wparam) < FirstButtonId + buttons_.size()) {
+            // The owner may destroy the window here: nothing of it is touched afterwards.
+            events_.OnButtonClick(LOWORD(wparam) - FirstButtonId);
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        KeyPreview(static_cast<wchar_t>(wparam));
+        return 0;
+    case WM_CLOSE:
+        events_.OnClose();
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        handle_.Forget();
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+}  // namespace quillmap::win32

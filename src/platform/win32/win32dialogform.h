@@ -1,0 +1,56 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/dialogform.h"
+#include "platform/win32/gdiobject.h"
+#include "platform/win32/windowhandle.h"
+#include "platform/win32/winapi.h"
+
+namespace quillmap::win32 {
+
+// A dialog window with push buttons, made with CreateWindowEx rather than a dialog template so
+// that its layout is entirely the owner's. Not movable: the HWND and its buttons keep a pointer
+// to this object.
+class win32dialogform final : public platform::dialogform {
+public:
+    // Created hidden, owned by the application window.
+    win32dialogform(std::string_view caption, platform::dialogevents& events, HWND owner);
+    ~win32dialogform() override;
+    win32dialogform(const win32dialogform&) = delete;
+    win32dialogform& operator=(const win32dialogform&) = delete;
+
+    size_t AddButton(std::string_view caption) override;
+    void SetButtonBounds(size_t index, const platform::rect& bounds) override;
+    void SetButtonFont(const platform::fontspec& font) override;
+    void SetClientSize(platform::extent client) override;
+    platform::extent WindowSize() const override;
+    void MoveTo(platform::point topleft) override;
+
+    int32_t ShowModal() override;
+    bool ShowingModally() const override { return modal_; }
+    void Show() override;
+    void SetModalResult(int32_t result) override { modalresult_ = result; }
+    int32_t ModalResult() const override { return modalresult_; }
+    void Destroy() override;
+    bool Destroyed() const override { return Handle() == nullptr; }
+
+    HWND Handle() const { return handle_.Get(); }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    static LRESULT CALLBACK ButtonProcedure(HWND button, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    // Lays the window out through its owner, shows it and focuses the first button.
+    void Open();
+    void KeyPreview(wchar_t key);
+
+    platform::dialogevents& events_;
+    std::vector<HWND> buttons_;  // children: they go with the window
+    fonthandle buttonfont_;
+    windowhandle handle_;
+    int32_t modalresult_ = 0;
+    bool modal_ = false;
+};
+
+}  // namespace quillmap::win32
