@@ -161,9 +161,9 @@ TEST(StructMetrics, AtSixHundredDpiWithThickLines) {
     EXPECT_EQ(ContentWidth(m), 1213);
 
     // 20 + 6 + 4 + (30 + 4) + (50 + 4) + (20 + 4) - 6 - 4
-    const int32_t blocks[] = {30, 50, 20};
-    EXPECT_EQ(ContentHeight(m, blocks), 132);
-    EXPECT_EQ(ContentHeight(m, {}), 20);  // 20 + 6 + 4 - 6 - 4
+    EXPECT_EQ(ContentHeight(m, (30 + 4) + (50 + 4) + (20 + 4)), 132);
+    EXPECT_EQ(ContentHeight(m, 0), 20);  // 20 + 6 + 4 - 6 - 4
+    EXPECT_EQ(ContentHeight(m, int64_t{1} << 40), INT32_MAX);
 }
 
 TEST(StructMetrics, ValueWidthKeepsEightDigitsUpToEightColumns) {

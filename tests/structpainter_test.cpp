@@ -150,6 +150,14 @@ TEST(StructPainter, RowsShowCoordinatesCodesValuesAndDescriptions) {
     }));
 }
 
+TEST(StructPainter, ContentHeightSpansEveryBlock) {
+    paintfixture f(SmallGif());
+    // Signature 21, the screen descriptor and the image block 34 each (10 and 15 bytes), the
+    // trailer block 21; bands of 0: 13 + 0 + 4 + 110 - 4 - 0.
+    ASSERT_EQ(f.view.Rows().EntryCount(), 4);
+    EXPECT_EQ(f.view.ContentHeight(), 123);
+}
+
 TEST(StructPainter, RowsStopAtTheBottomOfTheClientArea) {
     paintfixture f(SmallGif(), 60);
     const std::vector<drawop> ops = f.Paint();

@@ -83,11 +83,8 @@ int32_t ContentWidth(const structmetrics& m) {
            m.ColumnCount * m.CellPitch + m.LinePx + 2 * m.MarginPx + m.DescWidth;
 }
 
-int32_t ContentHeight(const structmetrics& m, std::span<const int32_t> blockheights) {
-    // Summed wide: a large document's blocks can outgrow int32, and the scroll bar then simply
-    // stops at the largest position it can hold.
-    int64_t height = int64_t{m.LineHeight} + m.LinePx + 4 - m.FieldPad - m.FieldLinePx;
-    for (const int32_t block : blockheights) height += int64_t{block} + m.FieldLinePx;
+int32_t ContentHeight(const structmetrics& m, int64_t blocks) {
+    const int64_t height = int64_t{m.LineHeight} + m.LinePx + 4 - m.FieldPad - m.FieldLinePx + blocks;
     return static_cast<int32_t>(std::clamp<int64_t>(height, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 
 #include "platform/canvas.h"
 
@@ -81,8 +80,9 @@ glyphsizes MeasureGlyphs(platform::canvas& canvas);
 // Plain arithmetic, cheap enough to redo whenever the window's size or margins change.
 structmetrics ComputeMetrics(const glyphsizes& glyphs, const metricsinput& in);
 
-// Scroll-bar extents. ContentHeight takes the heights of every block of the row table in order.
+// Scroll-bar extents. ContentHeight takes the sum of every block's height with its separator
+// band; a sum beyond int32 gives the largest height a scroll bar can hold.
 int32_t ContentWidth(const structmetrics& m);
-int32_t ContentHeight(const structmetrics& m, std::span<const int32_t> blockheights);
+int32_t ContentHeight(const structmetrics& m, int64_t blocks);
 
 }  // namespace quillmap

@@ -47,10 +47,8 @@ void vwstruct::SetFont(const platform::fontspec& font) {
 }
 
 int32_t vwstruct::ContentHeight() const {
-    const structmetrics m = Metrics();
-    // The block tops already sum every block with its separator band.
-    const int64_t height = int64_t{m.LineHeight} + m.LinePx + 4 + blocktops_.back() - m.FieldPad - m.FieldLinePx;
-    return static_cast<int32_t>(std::clamp<int64_t>(height, 0, INT32_MAX));
+    // The last block top sums every block with its separator band.
+    return quillmap::ContentHeight(Metrics(), blocktops_.back());
 }
 
 int32_t vwstruct::ContentWidth() const { return quillmap::ContentWidth(Metrics()); }
