@@ -375,6 +375,9 @@ TEST(StructPainter, OneScreenCostsTheSameInASmallAndAHundredMegabyteFile) {
     scrolltoblock(many, 300'000);
     const size_t opened = few.Paint().size();
     EXPECT_EQ(many.Paint().size(), opened);
+    RecordProperty("operations_top", static_cast<int>(top));
+    RecordProperty("operations_inside_closed_image", static_cast<int>(inside));
+    RecordProperty("operations_inside_open_image", static_cast<int>(opened));
 }
 
 }  // namespace
