@@ -5,43 +5,82 @@
 
 #include "platform/application.h"
 #include "platform/bitmap.h"
+#include "platform/controls.h"
 #include "platform/system.h"
 #include "views/vwgif.h"
 
 namespace quillmap {
 
 // The main window: lives from start to end of the program. It draws its view into an off-screen
-// picture and copies that to the screen.
+// picture, copies that to the screen, keeps the scroll bars, the status bar and the caret.
 class Tform1 final : public platform::windowevents {
 public:
+    static constexpr int32_t ScrollBarSize = 18;
+    static constexpr int32_t StatusBarHeight = 19;
+    static constexpr int32_t CaretTimer = 1;
+    static constexpr int32_t CaretBlink = 500;
+
     Tform1(platform::application& app, platform::system& system);
 
     platform::window& Window() { return *window_; }
     vwgif& View() { return *view_; }
     platform::bitmap& Picture() { return *bitmap_; }
+    platform::scrollbar& VScroll() { return *vscroll_; }
+    platform::scrollbar& HScroll() { return *hscroll_; }
+    int32_t MarginX() const { return marginx_; }
+    int32_t MarginY() const { return marginy_; }
 
     // Shows the file in a new view. Throws bytefileerror when it cannot be read; the window then
     // keeps the document it had.
     void OpenDocument(const std::string& path);
 
+    // The "* " before the caption tells that the document has changed since it was saved.
+    void SetModified(bool modified);
+    bool Modified() const { return modified_; }
+
+    // Draws the background and the view into the picture, inside the margins.
+    void RenderView();
+    // Copies the picture to the window.
+    void PresentView();
+    // Each bar follows the content's size against the visible area; a bar that is not needed is
+    // disabled and the view scrolls back to 0.
+    void UpdateVScroll();
+    void UpdateHScroll();
+    // The bars follow the view's scroll offsets, then the view is drawn and shown.
+    void SyncScrollBars();
+    // Shows or hides the caret by inverting it.
+    void ToggleCaret();
+    bool CaretDrawn() const { return caretdrawn_; }
+
     void OnPaint(platform::canvas& surface) override;
     void OnResize(platform::extent client) override;
     void OnClose() override;
+    void OnScroll(platform::scrollaxis axis, int32_t position) override;
+    void OnTimer(int32_t id) override;
 
 private:
-    // Margins, the picture's size and the view's visible size follow the client area.
+    // Margins, the picture, the bars and the view's visible size follow the client area.
     void Layout(platform::extent client);
-    // The background, then the view inside the margins.
-    void RenderView();
+    void UpdateScroll(platform::scrollaxis axis);
+    void HideCaret();
+    void DrawCaret();
+    int32_t StatusHeight() const;
     std::unique_ptr<vwgif> MakeView();
 
     platform::application& app_;
     platform::system& system_;
     std::unique_ptr<platform::window> window_;
     std::unique_ptr<platform::bitmap> bitmap_;
+    std::unique_ptr<platform::scrollbar> vscroll_;
+    std::unique_ptr<platform::scrollbar> hscroll_;
+    std::unique_ptr<platform::statusbar> statusbar_;
     std::unique_ptr<vwgif> view_;
     int32_t marginx_ = 0;
     int32_t marginy_ = 0;
+    bool modified_ = false;
+    bool caretdrawn_ = false;
+    // The caret stays hidden until the window has been painted once.
+    bool painted_ = false;
 };
 
 }  // namespace quillmap

@@ -6,6 +6,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
+#include "platform/controls.h"
 #include "platform/dialogform.h"
 #include "platform/geometry.h"
 
@@ -18,6 +19,10 @@ public:
     virtual void OnResize(extent client) = 0;
     // The window is being closed by the user or the system.
     virtual void OnClose() = 0;
+    // Only windows with scroll bars or timers hear of them.
+    // The user moved a scroll bar to a new position.
+    virtual void OnScroll(scrollaxis, int32_t) {}
+    virtual void OnTimer(int32_t) {}
 
 protected:
     ~windowevents() = default;
@@ -44,6 +49,15 @@ public:
     virtual rect Bounds() const = 0;
     // Asks for a repaint of the whole client area.
     virtual void Invalidate() = 0;
+    // Child controls: scroll bars start disabled with a page of 0.
+    virtual std::unique_ptr<scrollbar> CreateScrollBar(scrollaxis axis) = 0;
+    virtual std::unique_ptr<statusbar> CreateStatusBar() = 0;
+    // A repeating timer that reaches OnTimer with its id; starting it again restarts it.
+    virtual void StartTimer(int32_t id, int32_t milliseconds) = 0;
+    virtual void StopTimer(int32_t id) = 0;
+    // Copies an area of a picture to the same place of the client area at once, without
+    // waiting for a paint (the caret, a scrolled view).
+    virtual void Present(const bitmap& picture, const rect& area) = 0;
 };
 
 // The application object: owns the hidden application window and the message loop.

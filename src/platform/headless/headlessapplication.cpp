@@ -57,6 +57,27 @@ headlesswindow::headlesswindow(headlessapplication& app, const formdesign& desig
 
 headlesswindow::~headlesswindow() { app_.Forget(this); }
 
+std::unique_ptr<scrollbar> headlesswindow::CreateScrollBar(scrollaxis axis) {
+    auto made = std::make_unique<headlessscrollbar>();
+    (axis == scrollaxis::vertical ? vertical_ : horizontal_) = made.get();
+    return made;
+}
+
+std::unique_ptr<statusbar> headlesswindow::CreateStatusBar() {
+    auto made = std::make_unique<headlessstatusbar>();
+    statusbar_ = made.get();
+    return made;
+}
+
+void headlesswindow::Scroll(scrollaxis axis, int32_t position) {
+    if (headlessscrollbar* bar = ScrollBar(axis)) bar->SetPosition(position);
+    events_.OnScroll(axis, position);
+}
+
+void headlesswindow::Tick(int32_t id) {
+    if (timers_.count(id)) events_.OnTimer(id);
+}
+
 void headlesswindow::Resize(extent client) {
     design_.client = client;
     events_.OnResize(client);

@@ -2,10 +2,12 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "platform/application.h"
 #include "platform/headless/headlesscanvas.h"
+#include "platform/headless/headlesscontrols.h"
 #include "platform/headless/headlessdialogform.h"
 
 namespace quillmap::platform {
@@ -65,6 +67,11 @@ public:
     bool Visible() const override { return visible_; }
     rect Bounds() const override { return bounds_; }
     void Invalidate() override { ++invalidations_; }
+    std::unique_ptr<scrollbar> CreateScrollBar(scrollaxis axis) override;
+    std::unique_ptr<statusbar> CreateStatusBar() override;
+    void StartTimer(int32_t id, int32_t milliseconds) override { timers_[id] = milliseconds; }
+    void StopTimer(int32_t id) override { timers_.erase(id); }
+    void Present(const bitmap&, const rect& area) override { presented_.push_back(area); }
 
     const formdesign& Design() const { return design_; }
     int Invalidations() const { return invalidations_; }
@@ -73,6 +80,16 @@ public:
     void Resize(extent client);
     void SetBounds(const rect& bounds) { bounds_ = bounds; }
     void Close() { events_.OnClose(); }
+    // The user drags a bar's thumb to a position.
+    void Scroll(scrollaxis axis, int32_t position);
+    // A running timer fires.
+    void Tick(int32_t id);
+
+    headlessscrollbar* ScrollBar(scrollaxis axis) const { return axis == scrollaxis::vertical ? vertical_ : horizontal_; }
+    headlessstatusbar* StatusBar() const { return statusbar_; }
+    // Running timers and their intervals.
+    const std::map<int32_t, int32_t>& Timers() const { return timers_; }
+    const std::vector<rect>& Presented() const { return presented_; }
 
 private:
     headlessapplication& app_;
@@ -81,6 +98,11 @@ private:
     windowevents& events_;
     bool visible_ = false;
     int invalidations_ = 0;
+    headlessscrollbar* vertical_ = nullptr;
+    headlessscrollbar* horizontal_ = nullptr;
+    headlessstatusbar* statusbar_ = nullptr;
+    std::map<int32_t, int32_t> timers_;
+    std::vector<rect> presented_;
 };
 
 }  // namespace quillmap::platform

@@ -2,6 +2,10 @@
 
 #include <system_error>
 
+#include "platform/win32/winapi.h"
+
+#include <commctrl.h>
+
 #include "platform/win32/win32bitmap.h"
 #include "platform/win32/win32dialogform.h"
 #include "platform/win32/win32window.h"
@@ -43,7 +47,11 @@ HWND CreateApplicationWindow() {
 
 }  // namespace
 
-win32application::win32application() : window_(CreateApplicationWindow()) {}
+win32application::win32application() : window_(CreateApplicationWindow()) {
+    // The status bar's window class comes from the common controls.
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+}
 
 void win32application::MakeToolWindow() {
     const LONG exstyle = GetWindowLongW(Handle(), GWL_EXSTYLE);

@@ -4,6 +4,7 @@
 
 #include "platform/win32/dchandle.h"
 #include "platform/win32/gdicanvas.h"
+#include "platform/win32/win32controls.h"
 #include "platform/win32/textcodec.h"
 #include "platform/win32/windowtext.h"
 
@@ -93,6 +94,25 @@ platform::rect win32window::Bounds() const {
 
 void win32window::Invalidate() { InvalidateRect(Handle(), nullptr, TRUE); }
 
+std::unique_ptr<platform::scrollbar> win32window::CreateScrollBar(platform::scrollaxis axis) {
+    return std::make_unique<win32scrollbar>(Handle(), axis);
+}
+
+std::unique_ptr<platform::statusbar> win32window::CreateStatusBar() {
+    return std::make_unique<win32statusbar>(Handle());
+}
+
+void win32window::StartTimer(int32_t id, int32_t milliseconds) {
+    SetTimer(Handle(), static_cast<UINT_PTR>(id), static_cast<UINT>(milliseconds), nullptr);
+}
+
+void win32window::StopTimer(int32_t id) { KillTimer(Handle(), static_cast<UINT_PTR>(id)); }
+
+void win32window::Present(const platform::bitmap& picture, const platform::rect& area) {
+    const windowdc screen(Handle());
+    gdicanvas(screen.Get()).CopyFrom(picture, area);
+}
+
 LRESULT CALLBACK win32window::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lparam);
@@ -124,6 +144,22 @@ LRESULT win32window::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpa
     case WM_SIZE:
         if (ready_) {
             events_.OnResize({LOWORD(lparam), HIWORD(lparam)});
+            return 0;
+        }
+        break;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        if (ready_ && lparam != 0) {
+            if (win32scrollbar* bar = win32scrollbar::Of(reinterpret_cast<HWND>(lparam))) {
+                const int32_t position = bar->Requested(LOWORD(wparam));
+                events_.OnScroll(bar->Axis(), position);
+            }
+            return 0;
+        }
+        break;
+    case WM_TIMER:
+        if (ready_) {
+            events_.OnTimer(static_cast<int32_t>(wparam));
             return 0;
         }
         break;

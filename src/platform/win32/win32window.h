@@ -25,6 +25,11 @@ public:
     bool Visible() const override;
     platform::rect Bounds() const override;
     void Invalidate() override;
+    std::unique_ptr<platform::scrollbar> CreateScrollBar(platform::scrollaxis axis) override;
+    std::unique_ptr<platform::statusbar> CreateStatusBar() override;
+    void StartTimer(int32_t id, int32_t milliseconds) override;
+    void StopTimer(int32_t id) override;
+    void Present(const platform::bitmap& picture, const platform::rect& area) override;
 
     HWND Handle() const { return handle_.Get(); }
 
