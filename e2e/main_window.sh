@@ -90,10 +90,14 @@ e2e_log "window at ${WINDOW_X},${WINDOW_Y} size ${WINDOW_WIDTH}x${WINDOW_HEIGHT}
 check "window is at least the client size" \
     test "$WINDOW_WIDTH" -ge "$CLIENT_WIDTH" -a "$WINDOW_HEIGHT" -ge "$CLIENT_HEIGHT"
 
-# The client area is exactly the size asked for. Its first row and first column are never drawn
-# over (the view's picture is copied from (1, 1)), so they stay white: the client's top is the
-# first white pixel below the caption bar down the middle of the window, and the longest white
-# run along that row, and down the column where it starts, are its width and height.
+# The client area is exactly the size asked for. The view's picture fills it but for the
+# scroll bars (18 pixels, right and below) and the status bar (19 pixels, at the bottom); its
+# first row and column are never drawn over (the picture is copied from (1, 1)), so they stay
+# white while the frame and the bars are not: the client's top is the first white pixel below
+# the caption bar down the middle of the window, and the longest white runs along that row and
+# down the column where it starts measure the picture.
+PICTURE_WIDTH=$((CLIENT_WIDTH - 18))
+PICTURE_HEIGHT=$((CLIENT_HEIGHT - 18 - 19))
 MIDDLE_X=$((WINDOW_X + WINDOW_WIDTH / 2))
 TOP=$(white_after_dark "$SHOT" "1x${WINDOW_HEIGHT}+${MIDDLE_X}+${WINDOW_Y}" 10)
 if [ -z "$TOP" ]; then
@@ -104,10 +108,11 @@ TOP=$((WINDOW_Y + TOP))
 read -r LEFT RUN_ACROSS < <(longest_white_span "$SHOT" "1024x1+0+${TOP}")
 read -r _ RUN_DOWN < <(longest_white_span "$SHOT" "1x768+${LEFT}+0")
 e2e_log "client area from ${LEFT},${TOP}"
-check "client width is $CLIENT_WIDTH (white run $RUN_ACROSS)" [ "$RUN_ACROSS" -eq "$CLIENT_WIDTH" ]
-check "client height is $CLIENT_HEIGHT (white run $RUN_DOWN)" [ "$RUN_DOWN" -eq "$CLIENT_HEIGHT" ]
-
-CLIENT="${CLIENT_WIDTH}x${CLIENT_HEIGHT}+${LEFT}+${TOP}"
+check "the view is $PICTURE_WIDTH wide beside its scroll bar (white run $RUN_ACROSS)" \
+    [ "$RUN_ACROSS" -eq "$PICTURE_WIDTH" ]
+check "the view is $PICTURE_HEIGHT high above its scroll bar and status bar (white run $RUN_DOWN)" \
+    [ "$RUN_DOWN" -eq "$PICTURE_HEIGHT" ]
+CLIENT="${PICTURE_WIDTH}x${PICTURE_HEIGHT}+${LEFT}+${TOP}"
 MEAN=$(mean_brightness "$SHOT" "$CLIENT")
 if [ -n "$GIF" ]; then
     # Rows of codes fill the window: far from white, far from dark. The first row's codes
