@@ -19,9 +19,10 @@ TEST(Startup, MakesTheApplicationAToolWindowAndShowsTheMainWindow) {
     EXPECT_TRUE(app.IsToolWindow());
     EXPECT_EQ(app.Title(), "Quillmap");
     EXPECT_EQ(app.HelpFile(), "quillmap.chm");
-    // The main window was the first form created; it is gone once the loop ended.
-    ASSERT_EQ(app.Windows().size(), 1u);
-    EXPECT_EQ(app.Windows()[0], nullptr);
+    // The main window was the first form created, the eight dialogs followed; all are gone once
+    // the loop ended.
+    ASSERT_EQ(app.Windows().size(), 9u);
+    for (const auto* window : app.Windows()) EXPECT_EQ(window, nullptr);
 }
 
 TEST(Startup, MainWindowCaptionSizeAndBackground) {

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/dialogforms.h"
 #include "app/texts.h"
 #include "app/tform1.h"
 #include "base/bytefile.h"
@@ -11,6 +12,7 @@ int RunProgram(platform::application& app, platform::system& system, const std::
     app.SetTitle(ApplicationTitle);
     app.SetHelpFile(HelpFileName);
     Tform1 form1(app, system);
+    const dialogforms dialogs(app);
     if (!arguments.empty()) {
         try {
             form1.OpenDocument(arguments.front());
