@@ -109,7 +109,9 @@ TEST_F(mainwindow, TheModifiedMarkPrefixesTheCaption) {
     EXPECT_EQ(window.Caption(), "welcome2.gif - Quillmap");
 }
 
-TEST_F(mainwindow, TheCaretBlinksOnlyAfterTheFirstPaint) {
+TEST_F(mainwindow, TheCaretBlinksWhileTheWindowIsActiveAndOnlyAfterTheFirstPaint) {
+    EXPECT_TRUE(window.Timers().empty());
+    window.Activate(true);
     EXPECT_EQ(window.Timers().at(Tform1::CaretTimer), 500);
     const auto inverted = [&] {
         int count = 0;
@@ -138,6 +140,18 @@ TEST_F(mainwindow, TheCaretBlinksOnlyAfterTheFirstPaint) {
     window.Tick(Tform1::CaretTimer);
     EXPECT_FALSE(form.CaretDrawn());
     EXPECT_EQ(inverted(), 2);
+
+    // Leaving the window hides the caret and stops the blinking; a dialog does the same.
+    window.Tick(Tform1::CaretTimer);
+    window.Activate(false);
+    EXPECT_FALSE(form.CaretDrawn());
+    EXPECT_EQ(inverted(), 4);
+    EXPECT_TRUE(window.Timers().empty());
+    form.EndDialog();
+    EXPECT_TRUE(form.CaretDrawn());
+    form.BeginDialog();
+    EXPECT_FALSE(form.CaretDrawn());
+    EXPECT_TRUE(window.Timers().empty());
 }
 
 }  // namespace

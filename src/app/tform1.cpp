@@ -47,7 +47,6 @@ Tform1::Tform1(platform::application& app, platform::system& system) : app_(app)
     statusbar_->SetPanels({70, 70, 80, 60, 80}, 4);
     view_ = MakeView();
     Layout(window_->ClientSize());
-    window_->StartTimer(CaretTimer, CaretBlink);
 }
 
 std::unique_ptr<vwgif> Tform1::MakeView() { return std::make_unique<vwgif>(bitmap_->Canvas(), system_); }
@@ -232,6 +231,20 @@ void Tform1::OnPaint(platform::canvas& surface) {
 void Tform1::OnResize(platform::extent client) { Layout(client); }
 
 void Tform1::OnClose() { app_.Terminate(); }
+
+void Tform1::OnActivate(bool active) {
+    if (active) {
+        if (!caretdrawn_) ToggleCaret();
+        window_->StartTimer(CaretTimer, CaretBlink);
+    } else {
+        HideCaret();
+        window_->StopTimer(CaretTimer);
+    }
+}
+
+void Tform1::BeginDialog() { OnActivate(false); }
+
+void Tform1::EndDialog() { OnActivate(true); }
 
 void Tform1::OnTimer(int32_t id) {
     if (id == CaretTimer) ToggleCaret();

@@ -57,6 +57,13 @@ public:
     void OnClose() override;
     void OnScroll(platform::scrollaxis axis, int32_t position) override;
     void OnTimer(int32_t id) override;
+    // The caret blinks only while the window is active.
+    void OnActivate(bool active) override;
+
+    // Around every dialog and message the main window shows: it stops being the active window
+    // for the while, and its caret stays hidden.
+    void BeginDialog();
+    void EndDialog();
 
 private:
     // Margins, the picture, the bars and the view's visible size follow the client area.

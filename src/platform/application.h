@@ -23,6 +23,8 @@ public:
     // The user moved a scroll bar to a new position.
     virtual void OnScroll(scrollaxis, int32_t) {}
     virtual void OnTimer(int32_t) {}
+    // The window became the active one, or stopped being it.
+    virtual void OnActivate(bool) {}
 
 protected:
     ~windowevents() = default;

@@ -84,6 +84,7 @@ public:
     void Scroll(scrollaxis axis, int32_t position);
     // A running timer fires.
     void Tick(int32_t id);
+    void Activate(bool active) { events_.OnActivate(active); }
 
     headlessscrollbar* ScrollBar(scrollaxis axis) const { return axis == scrollaxis::vertical ? vertical_ : horizontal_; }
     headlessstatusbar* StatusBar() const { return statusbar_; }

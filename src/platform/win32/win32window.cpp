@@ -157,6 +157,9 @@ LRESULT win32window::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpa
             return 0;
         }
         break;
+    case WM_ACTIVATE:
+        if (ready_) events_.OnActivate(LOWORD(wparam) != WA_INACTIVE);
+        break;
     case WM_TIMER:
         if (ready_) {
             events_.OnTimer(static_cast<int32_t>(wparam));
