@@ -8,4 +8,24 @@ inline constexpr char HelpFileName[] = "quillmap.chm";
 inline constexpr char UntitledName[] = "Безымянный.gif";
 inline constexpr char CaptionSuffix[] = " - Quillmap";
 
+// The question before a changed document is dropped.
+inline constexpr char DiscardTitle[] = "Что делать с документом?";
+inline constexpr char DiscardText[] =
+    "Документ, с которым вы работали, не сохранён. Если вы сейчас его не сохраните, то все изменения будут "
+    "утеряны. Сохранить?";
+inline constexpr char DiscardYes[] = "Да";
+inline constexpr char DiscardNo[] = "Нет";
+inline constexpr char DiscardCancel[] = "Отмена";
+
+inline constexpr char OpenDialogTitle[] = "Открыть файл";
+inline constexpr char SaveDialogTitle[] = "Сохранить как...";
+inline constexpr char FileFilter[] = "Картинки gif|*.gif|Все файлы|*.*";
+
+inline constexpr char CannotLoad[] = "Файл открыть не получилось (возможно, он слишком велик)";
+inline constexpr char CannotSave[] = "По всей видимости, файл защищён от записи. Не могу сохранить изменения.";
+inline constexpr char CannotPrint[] = "По какой-то причине не могу послать этот документ на печать.";
+
+// Where new plug-ins are offered.
+inline constexpr char PluginPage[] = "https://quillmap.example.org/plugins";
+
 }  // namespace quillmap

@@ -21,11 +21,6 @@ platform::fontspec WindowFont() {
     return font;
 }
 
-std::string FileName(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 platform::rect Intersection(const platform::rect& a, const platform::rect& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
@@ -46,22 +41,14 @@ Tform1::Tform1(platform::application& app, platform::system& system) : app_(app)
     statusbar_ = window_->CreateStatusBar();
     statusbar_->SetPanels({70, 70, 80, 60, 80}, 4);
     view_ = MakeView();
+    for (platform::filedialog* dialog : {&opendialog_, &savedialog_}) dialog->filter = FileFilter;
+    opendialog_.title = OpenDialogTitle;
+    savedialog_.title = SaveDialogTitle;
+    savedialog_.save = true;
     Layout(window_->ClientSize());
 }
 
 std::unique_ptr<vwgif> Tform1::MakeView() { return std::make_unique<vwgif>(bitmap_->Canvas(), system_); }
-
-void Tform1::OpenDocument(const std::string& path) {
-    std::unique_ptr<vwgif> view = MakeView();
-    view->LoadFromFile(path);
-    HideCaret();
-    view_ = std::move(view);
-    window_->SetCaption(FileName(path) + CaptionSuffix);
-    modified_ = false;
-    vscroll_->SetPosition(0);
-    hscroll_->SetPosition(0);
-    Layout(window_->ClientSize());
-}
 
 void Tform1::SetModified(bool modified) {
     if (modified == modified_) return;
@@ -230,7 +217,7 @@ void Tform1::OnPaint(platform::canvas& surface) {
 
 void Tform1::OnResize(platform::extent client) { Layout(client); }
 
-void Tform1::OnClose() { app_.Terminate(); }
+void Tform1::OnClose() { Exit(); }
 
 void Tform1::OnActivate(bool active) {
     if (active) {

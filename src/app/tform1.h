@@ -30,9 +30,22 @@ public:
     int32_t MarginX() const { return marginx_; }
     int32_t MarginY() const { return marginy_; }
 
-    // Shows the file in a new view. Throws bytefileerror when it cannot be read; the window then
-    // keeps the document it had.
+    // The file commands. OpenDocument throws bytefileerror when the file cannot be read at all;
+    // the window then keeps the document it had. A file that can be read but not loaded leaves an
+    // empty document under its name, with a message.
+    void NewDocument();
+    void OpenCommand();
     void OpenDocument(const std::string& path);
+    void Save();
+    void SaveAs();
+    void Exit();
+    void Help();
+    void DownloadPlugins();
+    // Asks about a changed document before it is dropped; true when the command must stop.
+    bool ConfirmDiscard();
+
+    const std::string& DocumentName() const { return documentname_; }
+    int32_t OpenTime() const { return opentime_; }
 
     // The "* " before the caption tells that the document has changed since it was saved.
     void SetModified(bool modified);
@@ -73,6 +86,10 @@ private:
     void DrawCaret();
     int32_t StatusHeight() const;
     std::unique_ptr<vwgif> MakeView();
+    // A fresh view with the window's sizes, scrolled to the top.
+    void ReplaceView(std::unique_ptr<vwgif> view);
+    void SetCaption(const std::string& caption);
+    void ShowError(const char* text);
 
     platform::application& app_;
     platform::system& system_;
@@ -85,6 +102,10 @@ private:
     int32_t marginx_ = 0;
     int32_t marginy_ = 0;
     bool modified_ = false;
+    std::string documentname_;
+    int32_t opentime_ = -1;  // milliseconds the last open took; -1 for a new document
+    platform::filedialog opendialog_;
+    platform::filedialog savedialog_;
     bool caretdrawn_ = false;
     // The caret stays hidden until the window has been painted once.
     bool painted_ = false;

@@ -6,6 +6,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
+#include "platform/commondialogs.h"
 #include "platform/controls.h"
 #include "platform/dialogform.h"
 #include "platform/geometry.h"
@@ -78,6 +79,13 @@ public:
     virtual std::unique_ptr<bitmap> CreateBitmap(extent size) = 0;
     // Dialogs are created hidden, with no buttons yet.
     virtual std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) = 0;
+    // Shows an open or save dialog; true when the user chose a file, which is then in the
+    // dialog's filename (and the filter they used in its filterindex).
+    virtual bool ChooseFile(filedialog& dialog) = 0;
+    // The system's simple message box with one button, for errors and refusals.
+    virtual void ShowError(std::string_view text) = 0;
+    // Opens a document or web address with the program the system has for it.
+    virtual void OpenWithShell(std::string_view target, std::string_view folder) = 0;
     // Runs until Terminate; returns the exit code.
     virtual int Run() = 0;
     virtual void Terminate() = 0;

@@ -23,6 +23,16 @@ private:
 
 std::unique_ptr<bitmap> headlessapplication::CreateBitmap(extent size) { return std::make_unique<headlessbitmap>(size); }
 
+bool headlessapplication::ChooseFile(filedialog& dialog) {
+    filedialogs_.push_back(dialog);
+    if (fileanswers_.empty()) return false;
+    std::string answer = std::move(fileanswers_.front());
+    fileanswers_.pop_front();
+    if (answer.empty()) return false;
+    dialog.filename = std::move(answer);
+    return true;
+}
+
 std::unique_ptr<window> headlessapplication::CreateForm(const formdesign& design, windowevents& events) {
     auto made = std::make_unique<headlesswindow>(*this, design, events);
     windows_.push_back(made.get());

@@ -24,6 +24,17 @@ public:
     std::string HelpFile() const override { return helpfile_; }
     std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) override;
     std::unique_ptr<bitmap> CreateBitmap(extent size) override;
+    bool ChooseFile(filedialog& dialog) override;
+    void ShowError(std::string_view text) override { errors_.emplace_back(text); }
+    void OpenWithShell(std::string_view target, std::string_view folder) override {
+        shellopens_.push_back(std::string(target) + "|" + std::string(folder));
+    }
+    // The next file dialog is answered with this name, or cancelled with an empty one; with no
+    // answer queued a dialog is cancelled. Every dialog shown is kept for the tests.
+    void QueueFileAnswer(std::string name) { fileanswers_.push_back(std::move(name)); }
+    const std::vector<filedialog>& FileDialogs() const { return filedialogs_; }
+    const std::vector<std::string>& Errors() const { return errors_; }
+    const std::vector<std::string>& ShellOpens() const { return shellopens_; }
     std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) override;
     // Runs nothing: the loop ends at once with the code Terminate left, as after the last message.
     int Run() override { return 0; }
@@ -45,6 +56,10 @@ public:
     modalanswer TakeModalAnswer();
 
 private:
+    std::deque<std::string> fileanswers_;
+    std::vector<filedialog> filedialogs_;
+    std::vector<std::string> errors_;
+    std::vector<std::string> shellopens_;
     bool toolwindow_ = false;
     bool terminated_ = false;
     std::string title_;

@@ -5,6 +5,10 @@
 #include "platform/win32/winapi.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+
+#include "platform/win32/textcodec.h"
+#include "platform/win32/win32filedialog.h"
 
 #include "platform/win32/win32bitmap.h"
 #include "platform/win32/win32dialogform.h"
@@ -78,6 +82,22 @@ std::unique_ptr<platform::bitmap> win32application::CreateBitmap(platform::exten
 std::unique_ptr<platform::dialogform> win32application::CreateDialogForm(std::string_view caption,
                                                                          platform::dialogevents& events) {
     return std::make_unique<win32dialogform>(caption, events, Handle());
+}
+
+bool win32application::ChooseFile(platform::filedialog& dialog) {
+    return RunFileDialog(dialog, GetActiveWindow());
+}
+
+void win32application::ShowError(std::string_view text) {
+    const std::wstring message = WideFromCp1251(text);
+    const std::wstring title = WideFromCp1251(Title());
+    MessageBoxW(GetActiveWindow(), message.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void win32application::OpenWithShell(std::string_view target, std::string_view folder) {
+    const std::wstring file = WideFromCp1251(target);
+    const std::wstring directory = WideFromCp1251(folder);
+    ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, directory.empty() ? nullptr : directory.c_str(), SW_SHOW);
 }
 
 int win32application::Run() {

@@ -24,6 +24,9 @@ public:
     std::unique_ptr<platform::window> CreateForm(const platform::formdesign& form,
                                                  platform::windowevents& events) override;
     std::unique_ptr<platform::bitmap> CreateBitmap(platform::extent size) override;
+    bool ChooseFile(platform::filedialog& dialog) override;
+    void ShowError(std::string_view text) override;
+    void OpenWithShell(std::string_view target, std::string_view folder) override;
     std::unique_ptr<platform::dialogform> CreateDialogForm(std::string_view caption,
                                                            platform::dialogevents& events) override;
     int Run() override;

@@ -1,0 +1,146 @@
+// The main window's commands on the document as a whole: new, open, save, save as, exit, help.
+#include <array>
+#include <string>
+
+#include "app/texts.h"
+#include "app/tform1.h"
+#include "base/bytefile.h"
+#include "dialogs/mesokno.h"
+#include "dialogs/referencepoint.h"
+
+namespace quillmap {
+
+namespace {
+
+std::string FileName(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string Folder(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+}  // namespace
+
+void Tform1::SetCaption(const std::string& caption) {
+    window_->SetCaption(caption);
+    app_.SetTitle(caption);
+}
+
+void Tform1::ShowError(const char* text) {
+    BeginDialog();
+    app_.ShowError(text);
+    EndDialog();
+}
+
+void Tform1::ReplaceView(std::unique_ptr<vwgif> view) {
+    HideCaret();
+    view_ = std::move(view);
+    vscroll_->SetPosition(0);
+    hscroll_->SetPosition(0);
+    Layout(window_->ClientSize());
+}
+
+bool Tform1::ConfirmDiscard() {
+    if (!modified_) return false;
+    AnchorAtMainWindow(*window_);
+    const std::array<std::string, 3> captions{DiscardYes, DiscardNo, DiscardCancel};
+    const auto question = CreateMessageWindow(app_, system_, DiscardTitle, DiscardText, captions);
+    BeginDialog();
+    const int32_t answer = question->ShowModal();
+    EndDialog();
+    if (answer == FirstButtonResult) {
+        Save();
+        // Saving was cancelled or failed: the document must not be lost.
+        return modified_;
+    }
+    return answer != FirstButtonResult + 1;
+}
+
+void Tform1::NewDocument() {
+    if (ConfirmDiscard()) return;
+    ReplaceView(MakeView());
+    modified_ = false;
+    SetCaption(std::string(UntitledName) + CaptionSuffix);
+    documentname_.clear();
+    opentime_ = -1;
+}
+
+void Tform1::OpenCommand() {
+    if (ConfirmDiscard()) return;
+    BeginDialog();
+    if (app_.ChooseFile(opendialog_)) {
+        try {
+            OpenDocument(opendialog_.filename);
+            savedialog_.filterindex = opendialog_.filterindex;
+        } catch (const bytefileerror&) {
+            system_.Beep();
+        }
+    }
+    EndDialog();
+}
+
+void Tform1::OpenDocument(const std::string& path) {
+    // Only a file that can be opened at all replaces the document.
+    bytefile(Cp1251Path(path), bytefile::openmode::reading).Close();
+    const std::string title = FileName(path) + CaptionSuffix;
+    documentname_ = path;
+    const uint32_t started = system_.TickCount();
+    std::unique_ptr<vwgif> view = MakeView();
+    try {
+        view->LoadFromFile(path);
+    } catch (const std::exception&) {
+        view = MakeView();
+        system_.Beep();
+        ShowError(CannotLoad);
+    }
+    ReplaceView(std::move(view));
+    opentime_ = static_cast<int32_t>(system_.TickCount() - started);
+    modified_ = false;
+    SetCaption(title);
+    opendialog_.folder = Folder(path);
+    savedialog_.filename = path;
+}
+
+void Tform1::Save() {
+    if (documentname_.empty()) {
+        SaveAs();
+        return;
+    }
+    try {
+        view_->SaveToFile(documentname_);
+        SetModified(false);
+    } catch (const bytefileerror&) {
+        system_.Beep();
+        ShowError(CannotSave);
+    }
+}
+
+void Tform1::SaveAs() {
+    BeginDialog();
+    savedialog_.filterindex = 1;
+    if (app_.ChooseFile(savedialog_)) {
+        try {
+            view_->SaveToFile(savedialog_.filename);
+            documentname_ = savedialog_.filename;
+            modified_ = false;
+            SetCaption(FileName(documentname_) + CaptionSuffix);
+        } catch (const bytefileerror& failure) {
+            app_.ShowError(failure.what());
+        }
+    }
+    EndDialog();
+}
+
+void Tform1::Exit() {
+    if (ConfirmDiscard()) return;
+    app_.Terminate();
+}
+
+void Tform1::Help() { app_.OpenWithShell(HelpFileName, ""); }
+
+void Tform1::DownloadPlugins() { app_.OpenWithShell(PluginPage, ""); }
+
+}  // namespace quillmap

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <unistd.h>
+
+#include "app/tform1.h"
+#include "platform/headless/headlessapplication.h"
+#include "platform/headless/headlesssystem.h"
+#include "support/corpus.h"
+#include "support/settingsguard.h"
+
+namespace quillmap {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct filecommands : ::testing::Test {
+    filecommands() {
+        fs::create_directories(folder);
+        fs::copy_file(testing::CorpusDir() / "welcome2.gif", folder / "welcome2.gif",
+                      fs::copy_options::overwrite_existing);
+    }
+    ~filecommands() override { fs::remove_all(folder); }
+
+    // Types a byte into the document the way an edit would, and marks it changed.
+    void Change() {
+        form.View().ReplaceBytes(6, 1, "\x07", 0, 7);
+        form.SetModified(true);
+    }
+    void Answer(size_t button) {
+        app.QueueModalAnswer([button](platform::headlessdialogform& box) { box.ClickButton(button); });
+    }
+
+    testing::settingsguard settings;
+    fs::path folder = fs::temp_directory_path() / ("quillmap-files-" + std::to_string(::getpid()));
+    platform::headlessapplication app;
+    platform::headlesssystem system;
+    Tform1 form{app, system};
+    platform::headlesswindow& window = *app.Windows().at(0);
+};
+
+TEST_F(filecommands, OpeningFromTheDialogShowsTheFileUnderItsName) {
+    const std::string path = (folder / "welcome2.gif").string();
+    app.QueueFileAnswer(path);
+    form.OpenCommand();
+    ASSERT_EQ(app.FileDialogs().size(), 1u);
+    EXPECT_EQ(app.FileDialogs()[0].title, "\xCE\xF2\xEA\xF0\xFB\xF2\xFC \xF4\xE0\xE9\xEB");  // "Открыть файл"
+    EXPECT_FALSE(app.FileDialogs()[0].save);
+    EXPECT_EQ(window.Caption(), "welcome2.gif - Quillmap");
+    EXPECT_EQ(app.Title(), "welcome2.gif - Quillmap");
+    EXPECT_EQ(form.DocumentName(), path);
+    EXPECT_EQ(form.View().DocumentLength(), 36832);
+    EXPECT_GE(form.OpenTime(), 0);
+
+    // A file that is not there: a beep, and the document stays.
+    app.QueueFileAnswer((folder / "missing.gif").string());
+    const int beeps = system.Beeps();
+    form.OpenCommand();
+    EXPECT_EQ(system.Beeps(), beeps + 1);
+    EXPECT_EQ(form.DocumentName(), path);
+}
+
+TEST_F(filecommands, SaveAsWritesAByteIdenticalCopyAndTakesItsName) {
+    form.OpenDocument((folder / "welcome2.gif").string());
+    const fs::path copy = folder / "copy.gif";
+    app.QueueFileAnswer(copy.string());
+    form.SaveAs();
+    ASSERT_TRUE(app.FileDialogs().back().save);
+    EXPECT_EQ(Contents(copy), Contents(folder / "welcome2.gif"));
+    EXPECT_EQ(window.Caption(), "copy.gif - Quillmap");
+    EXPECT_EQ(form.DocumentName(), copy.string());
+
+    // Saving again writes the edited bytes to the same file and clears the mark.
+    Change();
+    EXPECT_EQ(window.Caption(), "* copy.gif - Quillmap");
+    form.Save();
+    EXPECT_EQ(window.Caption(), "copy.gif - Quillmap");
+    EXPECT_EQ(Contents(copy)[6], '\x07');
+}
+
+TEST_F(filecommands, AChangedDocumentAsksBeforeItIsDropped) {
+    form.OpenDocument((folder / "welcome2.gif").string());
+    // "Отмена": nothing happens.
+    Change();
+    Answer(2);
+    form.NewDocument();
+    EXPECT_EQ(form.DocumentName(), (folder / "welcome2.gif").string());
+    EXPECT_TRUE(form.Modified());
+    // Esc is "Отмена" too.
+    app.QueueModalAnswer([](platform::headlessdialogform& box) { box.PressKey(platform::EscapeKey); });
+    form.NewDocument();
+    EXPECT_TRUE(form.Modified());
+    // "Нет": the changes are dropped, the file stays as it was.
+    Answer(1);
+    form.NewDocument();
+    EXPECT_FALSE(form.Modified());
+    EXPECT_EQ(form.DocumentName(), "");
+    EXPECT_EQ(window.Caption(), "\xC1\xE5\xE7\xFB\xEC\xFF\xED\xED\xFB\xE9.gif - Quillmap");
+    EXPECT_EQ(form.OpenTime(), -1);
+    EXPECT_EQ(Contents(folder / "welcome2.gif")[6], Contents(testing::CorpusDir() / "welcome2.gif")[6]);
+
+    // "Да": saved first, then dropped.
+    form.OpenDocument((folder / "welcome2.gif").string());
+    Change();
+    Answer(0);
+    form.NewDocument();
+    EXPECT_EQ(Contents(folder / "welcome2.gif")[6], '\x07');
+    EXPECT_EQ(form.DocumentName(), "");
+}
+
+TEST_F(filecommands, AnUnsavedNewDocumentAsksForANameAndStaysWhenNoneIsGiven) {
+    Change();
+    Answer(0);  // "Да", then the save dialog is cancelled
+    form.Exit();
+    EXPECT_FALSE(app.Terminated());
+    EXPECT_TRUE(form.Modified());
+    ASSERT_FALSE(app.FileDialogs().empty());
+    EXPECT_TRUE(app.FileDialogs().back().save);
+
+    // Closing the window asks the same question; "Нет" lets it go.
+    Answer(1);
+    window.Close();
+    EXPECT_TRUE(app.Terminated());
+}
+
+TEST_F(filecommands, AFileThatCannotBeSavedLeavesTheDocumentChanged) {
+    form.OpenDocument((folder / "welcome2.gif").string());
+    Change();
+    fs::remove_all(folder);  // the file's folder is gone: nowhere to write
+    form.Save();
+    EXPECT_TRUE(form.Modified());
+    ASSERT_EQ(app.Errors().size(), 1u);
+    EXPECT_EQ(app.Errors()[0],
+              "\xCF\xEE \xE2\xF1\xE5\xE9 \xE2\xE8\xE4\xE8\xEC\xEE\xF1\xF2\xE8, \xF4\xE0\xE9\xEB \xE7\xE0\xF9\xE8\xF9"
+              "\xB8\xED \xEE\xF2 \xE7\xE0\xEF\xE8\xF1\xE8. \xCD\xE5 \xEC\xEE\xE3\xF3 \xF1\xEE\xF5\xF0\xE0\xED\xE8\xF2"
+              "\xFC \xE8\xE7\xEC\xE5\xED\xE5\xED\xE8\xFF.");
+}
+
+TEST_F(filecommands, HelpAndThePluginPageGoThroughTheShell) {
+    form.Help();
+    form.DownloadPlugins();
+    ASSERT_EQ(app.ShellOpens().size(), 2u);
+    EXPECT_EQ(app.ShellOpens()[0].substr(0, 12), "quillmap.chm");
+    EXPECT_EQ(app.ShellOpens()[1].substr(0, 8), "https://");
+}
+
+}  // namespace
+}  // namespace quillmap
