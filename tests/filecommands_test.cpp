@@ -3,10 +3,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <vector>
 
 #include <unistd.h>
 
 #include "app/tform1.h"
+#include "base/settings.h"
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
 #include "support/corpus.h"
@@ -142,6 +145,61 @@ TEST_F(filecommands, AFileThatCannotBeSavedLeavesTheDocumentChanged) {
               "\xCF\xEE \xE2\xF1\xE5\xE9 \xE2\xE8\xE4\xE8\xEC\xEE\xF1\xF2\xE8, \xF4\xE0\xE9\xEB \xE7\xE0\xF9\xE8\xF9"
               "\xB8\xED \xEE\xF2 \xE7\xE0\xEF\xE8\xF1\xE8. \xCD\xE5 \xEC\xEE\xE3\xF3 \xF1\xEE\xF5\xF0\xE0\xED\xE8\xF2"
               "\xFC \xE8\xE7\xEC\xE5\xED\xE5\xED\xE8\xFF.");
+}
+
+// The coordinates a printed sheet shows, joined digit by digit, one entry per row.
+std::vector<std::string> PrintedRows(const std::vector<platform::drawop>& sheet) {
+    std::map<int32_t, std::string> rows;
+    for (const platform::drawop& op : sheet)
+        if (op.what == platform::drawop::kind::text && op.points[0].x < 60 && op.text.size() == 1)
+            rows[op.points[0].y] += op.text;
+    std::vector<std::string> coordinates;
+    for (const auto& [y, text] : rows)
+        if (text.size() == 8) coordinates.push_back(text);
+    return coordinates;
+}
+
+TEST_F(filecommands, PrintingPagesThreeToFourDrawsAndDiscardsTheFirstTwo) {
+    form.OpenDocument((folder / "welcome2.gif").string());
+    platform::headlessprinter& printer = app.Printer();
+    // A small page: 600 x 300 pixels at 254 dots per inch, margins of 1 cm = 100 pixels but
+    // none at the bottom; the page number takes one line of 13.
+    printer.pagesize = {600, 300};
+    printer.dotsperinch = {254, 254};
+    printer.answer = platform::printrequest{true, 3, 4};
+    form.Print();
+    EXPECT_EQ(printer.origin, (platform::point{100, 100}));
+    EXPECT_EQ(printer.clearedpages, 2);
+    ASSERT_EQ(printer.sheets.size(), 2u);
+    // 400 pixels of paper across hold no more than one column; the window's rows follow.
+    EXPECT_EQ(Settings().ColumnCount, 1);
+    EXPECT_EQ(form.View().Rows().Rows(0), 3);  // the signature, one code a row
+
+    // Every page printed alone, for comparison: pages 3 and 4 are the third and fourth of them.
+    printer.sheets.clear();
+    printer.clearedpages = 0;
+    printer.answer = platform::printrequest{};
+    std::vector<std::vector<platform::drawop>> earlier;
+    form.Print();
+    ASSERT_GT(printer.sheets.size(), 4u);
+    EXPECT_EQ(printer.clearedpages, 0);
+    const std::vector<std::string> third = PrintedRows(printer.sheets[2]);
+    ASSERT_FALSE(third.empty());
+
+    printer.sheets.clear();
+    printer.answer = platform::printrequest{true, 3, 4};
+    form.Print();
+    EXPECT_EQ(PrintedRows(printer.sheets[0]), third);
+    // The page number stands centred at the page's foot: "3" is 7 wide at (600 - 7) / 2 - 100.
+    bool numbered = false;
+    for (const platform::drawop& op : printer.sheets[0])
+        numbered = numbered || (op.text == "3" && op.points[0] == platform::point{196, 300 - 13 - 100});
+    EXPECT_TRUE(numbered);
+}
+
+TEST_F(filecommands, ACancelledPrintDialogPrintsNothing) {
+    form.Print();
+    EXPECT_TRUE(app.Printer().sheets.empty());
 }
 
 TEST_F(filecommands, HelpAndThePluginPageGoThroughTheShell) {

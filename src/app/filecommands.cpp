@@ -5,6 +5,8 @@
 #include "app/texts.h"
 #include "app/tform1.h"
 #include "base/bytefile.h"
+#include "base/rounding.h"
+#include "base/settings.h"
 #include "dialogs/mesokno.h"
 #include "dialogs/referencepoint.h"
 
@@ -132,6 +134,67 @@ void Tform1::SaveAs() {
         }
     }
     EndDialog();
+}
+
+void Tform1::Print() {
+    BeginDialog();
+    platform::printrequest request;
+    const int32_t columns = Settings().ColumnCount;
+    if (app_.ChoosePrint(request)) {
+        try {
+            const std::unique_ptr<platform::printjob> job = app_.StartPrintJob(window_->Caption());
+            PrintPages(*job, request.pagerange ? request.frompage : 0,
+                       request.pagerange ? request.topage : 10000000);
+            job->Finish();
+        } catch (const std::exception&) {
+            system_.Beep();
+            app_.ShowError(CannotPrint);
+        }
+    }
+    // The printout may have taken fewer columns for good: the window's rows follow.
+    if (Settings().ColumnCount != columns) {
+        view_->RebuildRows();
+        Layout(window_->ClientSize());
+    }
+    EndDialog();
+}
+
+void Tform1::PrintPages(platform::printjob& job, int32_t from, int32_t to) {
+    const settingvalues& settings = Settings();
+    platform::canvas& canvas = job.Canvas();
+    canvas.SetFont(bitmap_->Canvas().Font());
+    const platform::extent page = job.PageSize();
+    const platform::extent dpi = job.DotsPerInch();
+    const int32_t left = RoundHalfEven(settings.LeftMargin * dpi.width / 2.54);
+    const int32_t right = RoundHalfEven(settings.RightMargin * dpi.width / 2.54);
+    const int32_t top = RoundHalfEven(settings.TopMargin * dpi.height / 2.54);
+    const int32_t bottom = RoundHalfEven(settings.BottomMargin * dpi.height / 2.54);
+    job.SetOrigin({left, top});
+
+    vwgif printed(canvas, system_);
+    printed.SetPrinting(true);
+    printed.SetClientWidth(page.width - right - left);
+    // Too wide for the paper: fewer columns, and the printout keeps the setting.
+    while (printed.ContentWidth() > page.width - left - right && Settings().ColumnCount > 1) --Settings().ColumnCount;
+    const int32_t textheight = canvas.TextExtent("0").height;
+    int32_t height = page.height - bottom - top;
+    if (settings.NumPages) height = std::min(height, page.height - textheight - top);
+    printed.SetClientHeight(height);
+    view_->CopyDocumentTo(printed);
+
+    for (int32_t number = 1;; ++number) {
+        printed.Paint();
+        if (settings.NumPages) {
+            const std::string text = std::to_string(number);
+            const int32_t width = canvas.TextExtent(text).width;
+            canvas.TextOut({(page.width - width) / 2 - left, page.height - textheight - top}, text, std::nullopt);
+        }
+        if (number < from)
+            job.ClearPage();
+        else if (!printed.LastPage() && number < to)
+            job.NewPage();
+        if (printed.LastPage() || number >= to) break;
+    }
 }
 
 void Tform1::Exit() {

@@ -38,6 +38,7 @@ public:
     void OpenDocument(const std::string& path);
     void Save();
     void SaveAs();
+    void Print();
     void Exit();
     void Help();
     void DownloadPlugins();
@@ -90,6 +91,9 @@ private:
     void ReplaceView(std::unique_ptr<vwgif> view);
     void SetCaption(const std::string& caption);
     void ShowError(const char* text);
+    // The document on the printer's pages, from..to counted from 1; earlier pages are drawn and
+    // thrown away so that page numbers stay those of the whole printout.
+    void PrintPages(platform::printjob& job, int32_t from, int32_t to);
 
     platform::application& app_;
     platform::system& system_;

@@ -10,6 +10,7 @@
 #include "platform/controls.h"
 #include "platform/dialogform.h"
 #include "platform/geometry.h"
+#include "platform/printing.h"
 
 namespace quillmap::platform {
 
@@ -86,6 +87,11 @@ public:
     virtual void ShowError(std::string_view text) = 0;
     // Opens a document or web address with the program the system has for it.
     virtual void OpenWithShell(std::string_view target, std::string_view folder) = 0;
+    virtual bool HasPrinter() = 0;
+    // The print dialog; true when the user asked to print.
+    virtual bool ChoosePrint(printrequest& request) = 0;
+    // Starts a job on the printer the dialog chose. Throws when it cannot.
+    virtual std::unique_ptr<printjob> StartPrintJob(std::string_view title) = 0;
     // Runs until Terminate; returns the exit code.
     virtual int Run() = 0;
     virtual void Terminate() = 0;

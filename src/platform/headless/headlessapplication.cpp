@@ -33,6 +33,16 @@ bool headlessapplication::ChooseFile(filedialog& dialog) {
     return true;
 }
 
+bool headlessapplication::ChoosePrint(printrequest& request) {
+    if (!printer_.answer) return false;
+    request = *printer_.answer;
+    return true;
+}
+
+std::unique_ptr<printjob> headlessapplication::StartPrintJob(std::string_view) {
+    return std::make_unique<headlessprintjob>(printer_);
+}
+
 std::unique_ptr<window> headlessapplication::CreateForm(const formdesign& design, windowevents& events) {
     auto made = std::make_unique<headlesswindow>(*this, design, events);
     windows_.push_back(made.get());

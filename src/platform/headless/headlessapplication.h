@@ -9,6 +9,7 @@
 #include "platform/headless/headlesscanvas.h"
 #include "platform/headless/headlesscontrols.h"
 #include "platform/headless/headlessdialogform.h"
+#include "platform/headless/headlessprinter.h"
 
 namespace quillmap::platform {
 
@@ -25,6 +26,10 @@ public:
     std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) override;
     std::unique_ptr<bitmap> CreateBitmap(extent size) override;
     bool ChooseFile(filedialog& dialog) override;
+    bool HasPrinter() override { return true; }
+    bool ChoosePrint(printrequest& request) override;
+    std::unique_ptr<printjob> StartPrintJob(std::string_view title) override;
+    headlessprinter& Printer() { return printer_; }
     void ShowError(std::string_view text) override { errors_.emplace_back(text); }
     void OpenWithShell(std::string_view target, std::string_view folder) override {
         shellopens_.push_back(std::string(target) + "|" + std::string(folder));
@@ -56,6 +61,7 @@ public:
     modalanswer TakeModalAnswer();
 
 private:
+    headlessprinter printer_;
     std::deque<std::string> fileanswers_;
     std::vector<filedialog> filedialogs_;
     std::vector<std::string> errors_;

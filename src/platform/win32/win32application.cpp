@@ -9,6 +9,7 @@
 
 #include "platform/win32/textcodec.h"
 #include "platform/win32/win32filedialog.h"
+#include "platform/win32/win32printjob.h"
 
 #include "platform/win32/win32bitmap.h"
 #include "platform/win32/win32dialogform.h"
@@ -86,6 +87,18 @@ std::unique_ptr<platform::dialogform> win32application::CreateDialogForm(std::st
 
 bool win32application::ChooseFile(platform::filedialog& dialog) {
     return RunFileDialog(dialog, GetActiveWindow());
+}
+
+bool win32application::HasPrinter() { return PrinterInstalled(); }
+
+bool win32application::ChoosePrint(platform::printrequest& request) {
+    if (printer_) DeleteDC(std::exchange(printer_, nullptr));
+    return RunPrintDialog(request, GetActiveWindow(), printer_);
+}
+
+std::unique_ptr<platform::printjob> win32application::StartPrintJob(std::string_view title) {
+    if (!printer_) throw std::runtime_error("no printer chosen");
+    return std::make_unique<win32printjob>(std::exchange(printer_, nullptr), title);
 }
 
 void win32application::ShowError(std::string_view text) {

@@ -25,6 +25,9 @@ public:
                                                  platform::windowevents& events) override;
     std::unique_ptr<platform::bitmap> CreateBitmap(platform::extent size) override;
     bool ChooseFile(platform::filedialog& dialog) override;
+    bool HasPrinter() override;
+    bool ChoosePrint(platform::printrequest& request) override;
+    std::unique_ptr<platform::printjob> StartPrintJob(std::string_view title) override;
     void ShowError(std::string_view text) override;
     void OpenWithShell(std::string_view target, std::string_view folder) override;
     std::unique_ptr<platform::dialogform> CreateDialogForm(std::string_view caption,
@@ -37,6 +40,8 @@ public:
 private:
     windowhandle window_;
     std::string helpfile_;
+    // The printer the last print dialog chose, until a job takes it.
+    HDC printer_ = nullptr;
 };
 
 }  // namespace quillmap::win32
