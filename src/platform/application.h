@@ -8,6 +8,7 @@
 #include "platform/canvas.h"
 #include "platform/dialogform.h"
 #include "platform/geometry.h"
+#include "platform/menu.h"
 
 namespace quillmap::platform {
 
@@ -18,6 +19,8 @@ public:
     virtual void OnResize(extent client) = 0;
     // The window is being closed by the user or the system.
     virtual void OnClose() = 0;
+    // The user opened the menu bar or a popup menu, before any of it is shown.
+    virtual void OnEnterMenuLoop() {}
 
 protected:
     ~windowevents() = default;
@@ -44,6 +47,11 @@ public:
     virtual rect Bounds() const = 0;
     // Asks for a repaint of the whole client area.
     virtual void Invalidate() = 0;
+    // The menu bar shown under the title; none removes it. The window does not own it.
+    virtual void SetMenuBar(menu* bar) = 0;
+    // Shows a popup menu made by the application at a point of the screen, and runs the item
+    // chosen, if any, before it returns.
+    virtual void PopupMenu(menu& popup, point screen) = 0;
 };
 
 // The application object: owns the hidden application window and the message loop.
@@ -60,6 +68,8 @@ public:
     virtual std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) = 0;
     // A picture drawn like the screen it will be copied to.
     virtual std::unique_ptr<bitmap> CreateBitmap(extent size) = 0;
+    // An empty menu bar or popup menu, shown by this application's windows.
+    virtual std::unique_ptr<menu> CreateMenu(menukind kind) = 0;
     // Dialogs are created hidden, with no buttons yet.
     virtual std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) = 0;
     // Runs until Terminate; returns the exit code.

@@ -22,6 +22,8 @@ public:
     std::string HelpFile() const override { return helpfile_; }
     std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) override;
     std::unique_ptr<bitmap> CreateBitmap(extent size) override;
+    // Menus are their own records here: a test reads their items and clicks them.
+    std::unique_ptr<menu> CreateMenu(menukind) override { return std::make_unique<menu>(); }
     std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) override;
     // Runs nothing: the loop ends at once with the code Terminate left, as after the last message.
     int Run() override { return 0; }
@@ -65,6 +67,9 @@ public:
     bool Visible() const override { return visible_; }
     rect Bounds() const override { return bounds_; }
     void Invalidate() override { ++invalidations_; }
+    void SetMenuBar(menu* bar) override { menubar_ = bar; }
+    // Only noted: the test chooses an item itself, as the user would, by clicking it.
+    void PopupMenu(menu& popup, point screen) override { popups_.push_back({&popup, screen}); }
 
     const formdesign& Design() const { return design_; }
     int Invalidations() const { return invalidations_; }
@@ -73,6 +78,15 @@ public:
     void Resize(extent client);
     void SetBounds(const rect& bounds) { bounds_ = bounds; }
     void Close() { events_.OnClose(); }
+    void EnterMenuLoop() { events_.OnEnterMenuLoop(); }
+
+    menu* MenuBar() const { return menubar_; }
+    struct shownpopup {
+        menu* popup;
+        point screen;
+    };
+    // Every popup menu shown, in order.
+    const std::vector<shownpopup>& Popups() const { return popups_; }
 
 private:
     headlessapplication& app_;
@@ -81,6 +95,8 @@ private:
     windowevents& events_;
     bool visible_ = false;
     int invalidations_ = 0;
+    menu* menubar_ = nullptr;
+    std::vector<shownpopup> popups_;
 };
 
 }  // namespace quillmap::platform
