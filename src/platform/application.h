@@ -47,7 +47,8 @@ public:
     virtual rect Bounds() const = 0;
     // Asks for a repaint of the whole client area.
     virtual void Invalidate() = 0;
-    // The menu bar shown under the title; none removes it. The window does not own it.
+    // The menu bar shown under the title; none removes it. The window does not own it: it must
+    // stay until it is replaced or the window goes.
     virtual void SetMenuBar(menu* bar) = 0;
     // Shows a popup menu made by the application at a point of the screen, and runs the item
     // chosen, if any, before it returns.

@@ -24,6 +24,7 @@ public:
     std::unique_ptr<platform::window> CreateForm(const platform::formdesign& form,
                                                  platform::windowevents& events) override;
     std::unique_ptr<platform::bitmap> CreateBitmap(platform::extent size) override;
+    std::unique_ptr<platform::menu> CreateMenu(platform::menukind kind) override;
     std::unique_ptr<platform::dialogform> CreateDialogForm(std::string_view caption,
                                                            platform::dialogevents& events) override;
     int Run() override;

@@ -25,6 +25,8 @@ public:
     bool Visible() const override;
     platform::rect Bounds() const override;
     void Invalidate() override;
+    void SetMenuBar(platform::menu* bar) override;
+    void PopupMenu(platform::menu& popup, platform::point screen) override;
 
     HWND Handle() const { return handle_.Get(); }
 
@@ -35,6 +37,7 @@ private:
     platform::windowevents& events_;
     brushhandle background_;
     windowhandle handle_;
+    platform::menu* menubar_ = nullptr;
     // Events reach the owner only between the end of construction and the start of destruction:
     // Windows sends WM_SIZE from inside CreateWindowEx, before the owner holds this window.
     bool ready_ = false;
