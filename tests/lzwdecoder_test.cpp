@@ -799,7 +799,10 @@ TEST(LzwOracle, CorpusMatchesGiflib) {
         }
         std::string statuses;
         for (const auto& [status, n] : report.statuses) {
-            statuses += " " + std::to_string(status) + ":" + std::to_string(n);
+            statuses += ' ';
+            statuses += std::to_string(status);
+            statuses += ':';
+            statuses += std::to_string(n);
         }
         std::printf("  %-40s %zu/%zu images, %zu pixels, %zu mismatched, %zu past the map, statuses%s\n",
                     report.name.c_str(), report.compared, report.images, report.pixels, report.mismatched,

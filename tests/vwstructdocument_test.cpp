@@ -129,8 +129,12 @@ struct walklog {
     std::vector<std::string> lines;
     void Add(const documentfixture& f, uint32_t serial, int32_t length, const uint8_t* bytes) {
         std::string line = serial ? "field" : (bytes ? "gap" : "end");
-        line += " " + std::to_string(length);
-        if (bytes) line += " @" + std::to_string(bytes - f.view.Bytes().data());
+        line += ' ';
+        line += std::to_string(length);
+        if (bytes) {
+            line += " @";
+            line += std::to_string(bytes - f.view.Bytes().data());
+        }
         lines.push_back(line);
     }
 };

@@ -62,8 +62,10 @@ std::string ValueOf(const pole& field) {
             return std::to_string(field.ReadNumber(field.Start(), field.Length()));
         case fieldstyle::Flags: {
             std::string text;
-            for (const uint32_t value : static_cast<const flagi&>(field).GroupValues())
-                text += (text.empty() ? "" : " ") + std::to_string(value);
+            for (const uint32_t value : static_cast<const flagi&>(field).GroupValues()) {
+                if (!text.empty()) text += ' ';
+                text += std::to_string(value);
+            }
             return text;
         }
         case fieldstyle::ColourEntry: {

@@ -11,6 +11,7 @@
 #include "platform/dialogform.h"
 #include "platform/geometry.h"
 #include "platform/printing.h"
+#include "platform/menu.h"
 
 namespace quillmap::platform {
 
@@ -27,6 +28,8 @@ public:
     virtual void OnTimer(int32_t) {}
     // The window became the active one, or stopped being it.
     virtual void OnActivate(bool) {}
+    // The user opened the menu bar or a popup menu, before any of it is shown.
+    virtual void OnEnterMenuLoop() {}
 
 protected:
     ~windowevents() = default;
@@ -62,6 +65,12 @@ public:
     // Copies an area of a picture to the same place of the client area at once, without
     // waiting for a paint (the caret, a scrolled view).
     virtual void Present(const bitmap& picture, const rect& area) = 0;
+    // The menu bar shown under the title; none removes it. The window does not own it: it must
+    // stay until it is replaced or the window goes.
+    virtual void SetMenuBar(menu* bar) = 0;
+    // Shows a popup menu made by the application at a point of the screen, and runs the item
+    // chosen, if any, before it returns.
+    virtual void PopupMenu(menu& popup, point screen) = 0;
 };
 
 // The application object: owns the hidden application window and the message loop.
@@ -78,6 +87,8 @@ public:
     virtual std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) = 0;
     // A picture drawn like the screen it will be copied to.
     virtual std::unique_ptr<bitmap> CreateBitmap(extent size) = 0;
+    // An empty menu bar or popup menu, shown by this application's windows.
+    virtual std::unique_ptr<menu> CreateMenu(menukind kind) = 0;
     // Dialogs are created hidden, with no buttons yet.
     virtual std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) = 0;
     // Shows an open or save dialog; true when the user chose a file, which is then in the

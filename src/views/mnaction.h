@@ -7,7 +7,7 @@
 
 namespace quillmap {
 
-// The main window's menu item made from one action; the view only passes it around.
+// The main window's menu item made from one action (views/tmnitem.h).
 class tmnitem;
 
 // A menu action a view offers the main window.

@@ -40,6 +40,8 @@ public:
     const std::vector<filedialog>& FileDialogs() const { return filedialogs_; }
     const std::vector<std::string>& Errors() const { return errors_; }
     const std::vector<std::string>& ShellOpens() const { return shellopens_; }
+    // Menus are their own records here: a test reads their items and clicks them.
+    std::unique_ptr<menu> CreateMenu(menukind) override { return std::make_unique<menu>(); }
     std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) override;
     // Runs nothing: the loop ends at once with the code Terminate left, as after the last message.
     int Run() override { return 0; }
@@ -93,6 +95,9 @@ public:
     void StartTimer(int32_t id, int32_t milliseconds) override { timers_[id] = milliseconds; }
     void StopTimer(int32_t id) override { timers_.erase(id); }
     void Present(const bitmap&, const rect& area) override { presented_.push_back(area); }
+    void SetMenuBar(menu* bar) override { menubar_ = bar; }
+    // Only noted: the test chooses an item itself, as the user would, by clicking it.
+    void PopupMenu(menu& popup, point screen) override { popups_.push_back({&popup, screen}); }
 
     const formdesign& Design() const { return design_; }
     int Invalidations() const { return invalidations_; }
@@ -112,6 +117,15 @@ public:
     // Running timers and their intervals.
     const std::map<int32_t, int32_t>& Timers() const { return timers_; }
     const std::vector<rect>& Presented() const { return presented_; }
+    void EnterMenuLoop() { events_.OnEnterMenuLoop(); }
+
+    menu* MenuBar() const { return menubar_; }
+    struct shownpopup {
+        menu* popup;
+        point screen;
+    };
+    // Every popup menu shown, in order.
+    const std::vector<shownpopup>& Popups() const { return popups_; }
 
 private:
     headlessapplication& app_;
@@ -125,6 +139,8 @@ private:
     headlessstatusbar* statusbar_ = nullptr;
     std::map<int32_t, int32_t> timers_;
     std::vector<rect> presented_;
+    menu* menubar_ = nullptr;
+    std::vector<shownpopup> popups_;
 };
 
 }  // namespace quillmap::platform

@@ -13,6 +13,7 @@
 
 #include "platform/win32/win32bitmap.h"
 #include "platform/win32/win32dialogform.h"
+#include "platform/win32/win32menu.h"
 #include "platform/win32/win32window.h"
 #include "platform/win32/windowtext.h"
 
@@ -78,6 +79,10 @@ std::unique_ptr<platform::window> win32application::CreateForm(const platform::f
 
 std::unique_ptr<platform::bitmap> win32application::CreateBitmap(platform::extent size) {
     return std::make_unique<win32bitmap>(size);
+}
+
+std::unique_ptr<platform::menu> win32application::CreateMenu(platform::menukind kind) {
+    return std::make_unique<platform::menu>(std::make_unique<win32menu>(kind));
 }
 
 std::unique_ptr<platform::dialogform> win32application::CreateDialogForm(std::string_view caption,

@@ -30,6 +30,7 @@ public:
     std::unique_ptr<platform::printjob> StartPrintJob(std::string_view title) override;
     void ShowError(std::string_view text) override;
     void OpenWithShell(std::string_view target, std::string_view folder) override;
+    std::unique_ptr<platform::menu> CreateMenu(platform::menukind kind) override;
     std::unique_ptr<platform::dialogform> CreateDialogForm(std::string_view caption,
                                                            platform::dialogevents& events) override;
     int Run() override;

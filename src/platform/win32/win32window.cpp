@@ -6,6 +6,7 @@
 #include "platform/win32/gdicanvas.h"
 #include "platform/win32/win32controls.h"
 #include "platform/win32/textcodec.h"
+#include "platform/win32/win32menu.h"
 #include "platform/win32/windowtext.h"
 
 namespace quillmap::win32 {
@@ -64,9 +65,11 @@ win32window::win32window(const platform::formdesign& form, platform::windowevent
 
 win32window::~win32window() {
     ready_ = false;
-    // Detached first, so that the messages DestroyWindow sends no longer reach this object.
+    // Detached first, so that the messages DestroyWindow sends no longer reach this object, and
+    // the menu bar is left to its owner rather than destroyed with the window.
     if (Handle() != nullptr) {
         SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
+        SetMenu(Handle(), nullptr);
     }
 }
 
@@ -111,6 +114,23 @@ void win32window::StopTimer(int32_t id) { KillTimer(Handle(), static_cast<UINT_P
 void win32window::Present(const platform::bitmap& picture, const platform::rect& area) {
     const windowdc screen(Handle());
     gdicanvas(screen.Get()).CopyFrom(picture, area);
+}
+
+void win32window::SetMenuBar(platform::menu* bar) {
+    if (menubar_ != nullptr) static_cast<win32menu&>(*menubar_->Peer()).AttachTo(nullptr);
+    menubar_ = bar;
+    if (bar != nullptr) static_cast<win32menu&>(*bar->Peer()).AttachTo(Handle());
+    SetMenu(Handle(), bar != nullptr ? MenuHandle(*bar) : nullptr);
+}
+
+void win32window::PopupMenu(platform::menu& popup, platform::point screen) {
+    // A menu opened for a window that is not in front would not close on a click elsewhere; the
+    // message posted after it lets the menu close on the next click even then.
+    SetForegroundWindow(Handle());
+    const auto command = static_cast<UINT>(TrackPopupMenu(MenuHandle(popup), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x,
+                                                          screen.y, 0, Handle(), nullptr));
+    PostMessageW(Handle(), WM_NULL, 0, 0);
+    if (platform::menuitem* chosen = popup.FindCommand(static_cast<uint16_t>(command))) chosen->Click();
 }
 
 LRESULT CALLBACK win32window::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -172,6 +192,21 @@ LRESULT win32window::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpa
             events_.OnClose();
         }
         return 0;
+    case WM_COMMAND:
+        // A menu bar item chosen; controls name themselves in lparam, accelerators in the high word.
+        if (lparam == 0 && HIWORD(wparam) == 0 && menubar_ != nullptr) {
+            if (platform::menuitem* chosen = menubar_->FindCommand(LOWORD(wparam))) {
+                chosen->Click();
+                return 0;
+            }
+        }
+        break;
+    case WM_ENTERMENULOOP:
+        if (ready_) {
+            events_.OnEnterMenuLoop();
+            return 0;
+        }
+        break;
     case WM_NCDESTROY:
         // Destroyed with its owner window, or by this object: either way no more messages for us.
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);

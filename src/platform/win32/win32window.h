@@ -30,6 +30,8 @@ public:
     void StartTimer(int32_t id, int32_t milliseconds) override;
     void StopTimer(int32_t id) override;
     void Present(const platform::bitmap& picture, const platform::rect& area) override;
+    void SetMenuBar(platform::menu* bar) override;
+    void PopupMenu(platform::menu& popup, platform::point screen) override;
 
     HWND Handle() const { return handle_.Get(); }
 
@@ -40,6 +42,7 @@ private:
     platform::windowevents& events_;
     brushhandle background_;
     windowhandle handle_;
+    platform::menu* menubar_ = nullptr;
     // Events reach the owner only between the end of construction and the start of destruction:
     // Windows sends WM_SIZE from inside CreateWindowEx, before the owner holds this window.
     bool ready_ = false;

@@ -1,0 +1,107 @@
+#include "app/mainmenu.h"
+
+#include <array>
+
+namespace quillmap {
+
+namespace {
+
+// The five edit keys, in the order Undo, Redo, Cut, Copy, Paste.
+constexpr std::array<const char*, 5> EditShortcuts{"Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+X", "Ctrl+C", "Ctrl+V"};
+
+}  // namespace
+
+mainmenu::mainmenu(platform::application& app, const mainmenuhandlers& handlers, bool saveonf2)
+    : bar_(app.CreateMenu(platform::menukind::bar)) {
+    BuildFile(bar_->Add("Файл").Items(), handlers);
+    BuildEdit(bar_->Add("Правка").Items(), handlers);
+    format_ = &bar_->Add("Формат").Items();
+    BuildFormat(handlers, saveonf2);
+    extra_ = &bar_->Add("Дополнительно").Items();
+    BuildExtra();
+    BuildPlugins(bar_->Add("Плагины").Items(), handlers);
+    BuildHelp(bar_->Add("Помощь").Items(), handlers);
+}
+
+void mainmenu::BuildFile(platform::menu& file, const mainmenuhandlers& handlers) {
+    AddCommand(file, "Новый", "Ctrl+N", handlers.newdocument);
+    AddCommand(file, "Открыть...", "Ctrl+O", handlers.open);
+    AddCommand(file, "Сохранить", "Ctrl+S", handlers.save);
+    AddCommand(file, "Сохранить как...", "", handlers.saveas);
+    print_ = &AddCommand(file, "Печать...", "Ctrl+P", handlers.print);
+    // The recent files go between these two lines.
+    file.AddSeparator();
+    file.AddSeparator();
+    AddCommand(file, "Выход", "", handlers.exit);
+}
+
+void mainmenu::BuildEdit(platform::menu& edit, const mainmenuhandlers& handlers) {
+    undo_ = &AddCommand(edit, "Отменить", EditShortcuts[0], handlers.undo);
+    redo_ = &AddCommand(edit, "Повторить", EditShortcuts[1], handlers.redo);
+    // Nothing to undo or redo in a document just begun.
+    UpdateUndoRedo(false, false);
+    cut_ = &AddCommand(edit, "Вырезать", EditShortcuts[2], {});
+    copy_ = &AddCommand(edit, "Копировать", EditShortcuts[3], {});
+    paste_ = &AddCommand(edit, "Вставить", EditShortcuts[4], {});
+    AddCommand(edit, "Найти...", "Ctrl+F", {});
+    // Enabled by the first search, which gives it a text to look for.
+    AddCommand(edit, "Найти следующий", "F3", {}).SetEnabled(false);
+    AddCommand(edit, "Заменить...", "Ctrl+R", {});
+    AddCommand(edit, "Выделить всё", "Ctrl+A", handlers.selectall);
+}
+
+void mainmenu::BuildFormat(const mainmenuhandlers& handlers, bool saveonf2) {
+    platform::menu& format = *format_;
+    // The view's actions go above this line.
+    format.AddSeparator();
+    statusbar_ = &AddCommand(format, "Строка состояния", "", handlers.statusbar);
+    statusbar_->SetChecked(true);
+    allremoved_ = &AddCommand(format, "Всё лишнее убрано", AllRemovedShortcut(saveonf2), {});
+    AddCommand(format, "Поверх других окон", "F4", {});
+    AddCommand(format, "Просмотрщик", "", {}).SetVisible(false);
+    AddCommand(format, "Шрифт...", "", {});
+    platform::menuitem& encodings = AddCommand(format, "Кодировка", "", {});
+    encodings.SetVisible(false);
+    AddCommand(encodings.Items(), "Windows", "", {}).SetChecked(true);
+    AddCommand(encodings.Items(), "DOS", "", {});
+    AddCommand(encodings.Items(), "Загрузить из файла...", "", {});
+    // The skins found at start-up fill this submenu.
+    AddCommand(format, "Шкурки", "", {}).Items();
+    AddCommand(format, "Настройка шкурки...", "", {});
+}
+
+void mainmenu::BuildExtra() {
+    platform::menu& extra = *extra_;
+    AddCommand(extra, "Закрепить за расширениями...", "", {});
+    AddCommand(extra, "Закрепить внешний вид за файлами...", "", {});
+    AddCommand(extra, "Тонкая настройка...", "", {});
+    // The view's actions go below this line.
+    extra.AddSeparator();
+}
+
+void mainmenu::BuildPlugins(platform::menu& plugins, const mainmenuhandlers& handlers) {
+    // The plug-ins found at start-up follow.
+    AddCommand(plugins, "Скачать новый...", "", handlers.downloadplugins);
+}
+
+void mainmenu::BuildHelp(platform::menu& help, const mainmenuhandlers& handlers) {
+    AddCommand(help, "Справка...", "F1", handlers.help);
+    AddCommand(help, "О программе...", "", {});
+    AddCommand(help, "Информация о документе...", "Ctrl+I", handlers.documentinfo);
+}
+
+void mainmenu::UpdateUndoRedo(bool canundo, bool canredo) {
+    undo_->SetEnabled(canundo);
+    redo_->SetEnabled(canredo);
+}
+
+void mainmenu::ClearEditShortcuts() {
+    for (platform::menuitem* item : {undo_, redo_, cut_, copy_, paste_}) item->SetShortcut("");
+}
+
+void mainmenu::RestoreEditShortcuts() {
+    const std::array<platform::menuitem*, 5> items{undo_, redo_, cut_, copy_, paste_};
+    for (size_t i = 0; i < items.size(); ++i) items[i]->SetShortcut(EditShortcuts[i]);
+}
+
+}  // namespace quillmap

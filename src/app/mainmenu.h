@@ -1,0 +1,72 @@
+#pragma once
+
+#include <memory>
+
+#include "app/menucommand.h"
+#include "platform/application.h"
+
+namespace quillmap {
+
+// The commands of the main window that its menus run. An unbound one leaves its items disabled.
+struct mainmenuhandlers {
+    menucommand newdocument;   // "Новый"
+    menucommand open;          // "Открыть..."
+    menucommand save;          // "Сохранить"
+    menucommand saveas;        // "Сохранить как..."
+    menucommand print;         // "Печать..."
+    menucommand exit;          // "Выход"
+    menucommand undo;          // "Отменить"
+    menucommand redo;          // "Повторить"
+    menucommand selectall;     // "Выделить всё"
+    menucommand statusbar;     // "Строка состояния": flips its check mark and follows it
+    menucommand documentinfo;  // "Информация о документе..."
+    menucommand help;          // "Справка..."
+    menucommand downloadplugins;  // "Скачать новый..."
+};
+
+// The main window's menu bar: "Файл", "Правка", "Формат", "Дополнительно", "Плагины", "Помощь".
+class mainmenu {
+public:
+    mainmenu(platform::application& app, const mainmenuhandlers& handlers, bool saveonf2);
+
+    platform::menu& Bar() const { return *bar_; }
+    // Where the view's actions go.
+    platform::menu& Format() const { return *format_; }
+    platform::menu& Extra() const { return *extra_; }
+
+    platform::menuitem& Undo() const { return *undo_; }
+    platform::menuitem& Redo() const { return *redo_; }
+    platform::menuitem& Cut() const { return *cut_; }
+    platform::menuitem& Copy() const { return *copy_; }
+    platform::menuitem& Paste() const { return *paste_; }
+    platform::menuitem& Print() const { return *print_; }
+    platform::menuitem& StatusBar() const { return *statusbar_; }
+    platform::menuitem& AllRemoved() const { return *allremoved_; }
+
+    void UpdateUndoRedo(bool canundo, bool canredo);
+    // While the window is inactive the edit items show no keys; a menu loop shows them again.
+    void ClearEditShortcuts();
+    void RestoreEditShortcuts();
+
+private:
+    void BuildFile(platform::menu& file, const mainmenuhandlers& handlers);
+    void BuildEdit(platform::menu& edit, const mainmenuhandlers& handlers);
+    void BuildFormat(const mainmenuhandlers& handlers, bool saveonf2);
+    void BuildExtra();
+    static void BuildPlugins(platform::menu& plugins, const mainmenuhandlers& handlers);
+    static void BuildHelp(platform::menu& help, const mainmenuhandlers& handlers);
+
+    std::unique_ptr<platform::menu> bar_;
+    platform::menu* format_ = nullptr;
+    platform::menu* extra_ = nullptr;
+    platform::menuitem* undo_ = nullptr;
+    platform::menuitem* redo_ = nullptr;
+    platform::menuitem* cut_ = nullptr;
+    platform::menuitem* copy_ = nullptr;
+    platform::menuitem* paste_ = nullptr;
+    platform::menuitem* print_ = nullptr;
+    platform::menuitem* statusbar_ = nullptr;
+    platform::menuitem* allremoved_ = nullptr;
+};
+
+}  // namespace quillmap

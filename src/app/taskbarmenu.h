@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "app/menucommand.h"
+#include "platform/application.h"
+
+namespace quillmap {
+
+enum class windowshow { normal, minimised, maximised };
+
+// The state a window placement's show command names: 2, 6 and 7 minimised, 3 maximised, the
+// others normal.
+windowshow ShowStateOf(uint32_t showcommand);
+
+struct taskbarhandlers {
+    menucommand minimise;
+    menucommand maximise;
+    menucommand restore;
+    menucommand exit;
+};
+
+// The menu of the main window's taskbar button.
+class taskbarmenu {
+public:
+    taskbarmenu(platform::application& app, const taskbarhandlers& handlers);
+
+    platform::menu& Popup() const { return *popup_; }
+
+    // Offers only the changes the window's state allows, then shows the menu at a point of the screen.
+    void Show(platform::window& window, windowshow state, platform::point screen);
+
+private:
+    std::unique_ptr<platform::menu> popup_;
+    platform::menuitem* minimise_ = nullptr;
+    platform::menuitem* maximise_ = nullptr;
+    platform::menuitem* restore_ = nullptr;
+};
+
+}  // namespace quillmap
