@@ -98,6 +98,34 @@ TEST_F(mainwindow, MovingABarScrollsAndRedrawsTheView) {
     EXPECT_FALSE(Bar(scrollaxis::vertical).Enabled());
 }
 
+TEST_F(mainwindow, TheMenusRunTheWindowsCommands) {
+    EXPECT_EQ(window.MenuBar(), &form.Menu().Bar());
+    Open("welcome2.gif");
+    const std::vector<uint8_t> original = form.View().Bytes();
+    form.View().ReplaceBytes(6, 1, "\x07", 0, 7);
+    form.Menu().UpdateUndoRedo(form.View().CanUndo(), form.View().CanRedo());
+    ASSERT_TRUE(form.Menu().Undo().Enabled());
+    form.Menu().Undo().Click();
+    EXPECT_EQ(form.View().Bytes(), original);
+    EXPECT_TRUE(form.Modified());
+    EXPECT_FALSE(form.Menu().Undo().Enabled());
+    EXPECT_TRUE(form.Menu().Redo().Enabled());
+
+    // "Строка состояния" hides the status bar, and the picture takes its 19 pixels.
+    form.Menu().StatusBar().Click();
+    EXPECT_FALSE(form.Menu().StatusBar().Checked());
+    EXPECT_FALSE(window.StatusBar()->Visible());
+    EXPECT_EQ(form.Picture().Size(), (extent{774, 436}));
+    form.Menu().StatusBar().Click();
+    EXPECT_EQ(form.Picture().Size(), (extent{774, 417}));
+
+    // A new document ("Нет" to keeping the changes) has nothing to undo.
+    app.QueueModalAnswer([](platform::headlessdialogform& box) { box.ClickButton(1); });
+    form.Menu().Bar().Item(0).Submenu()->Item(0).Click();  // "Файл", "Новый"
+    EXPECT_EQ(form.View().DocumentLength(), 0);
+    EXPECT_FALSE(form.Menu().Redo().Enabled());
+}
+
 TEST_F(mainwindow, TheModifiedMarkPrefixesTheCaption) {
     Open("welcome2.gif");
     EXPECT_EQ(window.Caption(), "welcome2.gif - Quillmap");

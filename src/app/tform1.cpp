@@ -40,6 +40,9 @@ Tform1::Tform1(platform::application& app, platform::system& system) : app_(app)
     hscroll_ = window_->CreateScrollBar(platform::scrollaxis::horizontal);
     statusbar_ = window_->CreateStatusBar();
     statusbar_->SetPanels({70, 70, 80, 60, 80}, 4);
+    menu_ = std::make_unique<mainmenu>(app_, MenuHandlers(), Settings().SaveOnF2);
+    menu_->Print().SetEnabled(app_.HasPrinter());
+    window_->SetMenuBar(&menu_->Bar());
     view_ = MakeView();
     for (platform::filedialog* dialog : {&opendialog_, &savedialog_}) dialog->filter = FileFilter;
     opendialog_.title = OpenDialogTitle;
@@ -226,8 +229,11 @@ void Tform1::OnActivate(bool active) {
     } else {
         HideCaret();
         window_->StopTimer(CaretTimer);
+        menu_->ClearEditShortcuts();
     }
 }
+
+void Tform1::OnEnterMenuLoop() { menu_->RestoreEditShortcuts(); }
 
 void Tform1::BeginDialog() { OnActivate(false); }
 

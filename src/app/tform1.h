@@ -7,6 +7,7 @@
 #include "platform/bitmap.h"
 #include "platform/controls.h"
 #include "platform/system.h"
+#include "app/mainmenu.h"
 #include "views/vwgif.h"
 
 namespace quillmap {
@@ -44,6 +45,12 @@ public:
     void DownloadPlugins();
     // Asks about a changed document before it is dropped; true when the command must stop.
     bool ConfirmDiscard();
+    // The edit commands of the menus.
+    void Undo();
+    void Redo();
+    void SelectAll();
+    void ToggleStatusBar();
+    mainmenu& Menu() { return *menu_; }
 
     const std::string& DocumentName() const { return documentname_; }
     int32_t OpenTime() const { return opentime_; }
@@ -73,6 +80,7 @@ public:
     void OnTimer(int32_t id) override;
     // The caret blinks only while the window is active.
     void OnActivate(bool active) override;
+    void OnEnterMenuLoop() override;
 
     // Around every dialog and message the main window shows: it stops being the active window
     // for the while, and its caret stays hidden.
@@ -87,6 +95,9 @@ private:
     void DrawCaret();
     int32_t StatusHeight() const;
     std::unique_ptr<vwgif> MakeView();
+    mainmenuhandlers MenuHandlers();
+    // After undo or redo: the modified mark, the menu, the bars and the picture.
+    void AfterHistoryStep();
     // A fresh view with the window's sizes, scrolled to the top.
     void ReplaceView(std::unique_ptr<vwgif> view);
     void SetCaption(const std::string& caption);
@@ -102,6 +113,7 @@ private:
     std::unique_ptr<platform::scrollbar> vscroll_;
     std::unique_ptr<platform::scrollbar> hscroll_;
     std::unique_ptr<platform::statusbar> statusbar_;
+    std::unique_ptr<mainmenu> menu_;
     std::unique_ptr<vwgif> view_;
     int32_t marginx_ = 0;
     int32_t marginy_ = 0;

@@ -120,7 +120,15 @@ void win32window::SetMenuBar(platform::menu* bar) {
     if (menubar_ != nullptr) static_cast<win32menu&>(*menubar_->Peer()).AttachTo(nullptr);
     menubar_ = bar;
     if (bar != nullptr) static_cast<win32menu&>(*bar->Peer()).AttachTo(Handle());
+    // The menu bar takes its rows from the window, not from the client area the window was
+    // made for.
+    const platform::extent client = ClientSize();
     SetMenu(Handle(), bar != nullptr ? MenuHandle(*bar) : nullptr);
+    RECT frame{0, 0, client.width, client.height};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), bar != nullptr ? TRUE : FALSE,
+                       static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
+    SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void win32window::PopupMenu(platform::menu& popup, platform::point screen) {
