@@ -145,12 +145,21 @@ mean_brightness() {
     convert "$1" -crop "$2" +repage -format '%[fx:mean]' info:
 }
 
-# white_after_dark FILE WxH+X+Y MINRUN: along a one pixel row or column, the offset of the first
-# pure white pixel after a run of at least MINRUN pixels that are not white (a caption bar);
-# empty when there is none.
-white_after_dark() {
+# first_dark FILE WxH+X+Y: the offset of the first pixel that is not pure white along a one
+# pixel row or column; empty when there is none.
+first_dark() {
+    convert "$1" -crop "$2" +repage -depth 8 txt:- | awk 'NR > 1 && !/#FFFFFF/ { print NR - 2; exit }'
+}
+
+# dark_after_band FILE WxH+X+Y MINRUN: along a one pixel column, the offset of the first pixel
+# that is not white after a white band which follows a run of at least MINRUN pixels that are
+# not white (a caption bar, then a white menu bar, then a control); empty when there is none.
+dark_after_band() {
     convert "$1" -crop "$2" +repage -depth 8 txt:- |
-        awk -v min="$3" 'NR > 1 { if ($0 ~ /#FFFFFF/) { if (dark >= min) { print NR - 2; exit } dark = 0 } else dark++ }'
+        awk -v min="$3" 'NR > 1 { white = ($0 ~ /#FFFFFF/)
+                                  if (!white && band) { print NR - 2; exit }
+                                  if (white && dark >= min) band = 1
+                                  dark = white ? 0 : dark + 1 }'
 }
 
 # longest_white_span FILE WxH+X+Y: "START LENGTH" of the longest run of pure white pixels along a

@@ -91,27 +91,31 @@ check "window is at least the client size" \
     test "$WINDOW_WIDTH" -ge "$CLIENT_WIDTH" -a "$WINDOW_HEIGHT" -ge "$CLIENT_HEIGHT"
 
 # The client area is exactly the size asked for. The view's picture fills it but for the
-# scroll bars (18 pixels, right and below) and the status bar (19 pixels, at the bottom); its
-# first row and column are never drawn over (the picture is copied from (1, 1)), so they stay
-# white while the frame and the bars are not: the client's top is the first white pixel below
-# the caption bar down the middle of the window, and the longest white runs along that row and
-# down the column where it starts measure the picture.
+# scroll bars (18 pixels, right and below) and the status bar (19 pixels, at the bottom). The
+# picture's first column and last row are never drawn over (it is copied short of its edges),
+# so the column stays white down to the horizontal bar's edge and the row stays white from the
+# frame to the vertical bar; the vertical bar starts at the client's top, right under the white
+# menu bar.
 PICTURE_WIDTH=$((CLIENT_WIDTH - 18))
 PICTURE_HEIGHT=$((CLIENT_HEIGHT - 18 - 19))
-MIDDLE_X=$((WINDOW_X + WINDOW_WIDTH / 2))
-TOP=$(white_after_dark "$SHOT" "1x${WINDOW_HEIGHT}+${MIDDLE_X}+${WINDOW_Y}" 10)
-if [ -z "$TOP" ]; then
-    e2e_fail "no white client area below the caption"
+FRAME=$(((WINDOW_WIDTH - CLIENT_WIDTH) / 2))
+BAR_X=$((WINDOW_X + WINDOW_WIDTH - FRAME - 9))
+EDGE_X=$((WINDOW_X + FRAME + 1))
+MIDDLE_Y=$((WINDOW_Y + WINDOW_HEIGHT / 2))
+TOP=$(dark_after_band "$SHOT" "1x${WINDOW_HEIGHT}+${BAR_X}+${WINDOW_Y}" 10)
+BELOW=$(first_dark "$SHOT" "1x$((WINDOW_HEIGHT / 2))+${EDGE_X}+${MIDDLE_Y}")
+if [ -z "$TOP" ] || [ -z "$BELOW" ]; then
+    e2e_fail "no picture between the menu bar and the bars below it"
     exit 1
 fi
 TOP=$((WINDOW_Y + TOP))
-read -r LEFT RUN_ACROSS < <(longest_white_span "$SHOT" "1024x1+0+${TOP}")
-read -r _ RUN_DOWN < <(longest_white_span "$SHOT" "1x768+${LEFT}+0")
-e2e_log "client area from ${LEFT},${TOP}"
+BOTTOM=$((MIDDLE_Y + BELOW - 1))
+read -r LEFT RUN_ACROSS < <(longest_white_span "$SHOT" "1024x1+0+${BOTTOM}")
+e2e_log "picture from ${LEFT},${TOP} to its last row at ${BOTTOM}"
 check "the view is $PICTURE_WIDTH wide beside its scroll bar (white run $RUN_ACROSS)" \
     [ "$RUN_ACROSS" -eq "$PICTURE_WIDTH" ]
-check "the view is $PICTURE_HEIGHT high above its scroll bar and status bar (white run $RUN_DOWN)" \
-    [ "$RUN_DOWN" -eq "$PICTURE_HEIGHT" ]
+check "the view is $PICTURE_HEIGHT high above its scroll bar and status bar ($((BOTTOM - TOP + 1)))" \
+    [ $((BOTTOM - TOP + 1)) -eq "$PICTURE_HEIGHT" ]
 CLIENT="${PICTURE_WIDTH}x${PICTURE_HEIGHT}+${LEFT}+${TOP}"
 MEAN=$(mean_brightness "$SHOT" "$CLIENT")
 if [ -n "$GIF" ]; then
