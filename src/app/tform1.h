@@ -81,6 +81,8 @@ public:
     // The caret blinks only while the window is active.
     void OnActivate(bool active) override;
     void OnEnterMenuLoop() override;
+    // The keys of the commands this window runs itself.
+    void OnKeyDown(uint16_t key, uint8_t shift) override;
 
     // Around every dialog and message the main window shows: it stops being the active window
     // for the while, and its caret stays hidden.

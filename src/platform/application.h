@@ -10,6 +10,7 @@
 #include "platform/controls.h"
 #include "platform/dialogform.h"
 #include "platform/geometry.h"
+#include "platform/keys.h"
 #include "platform/printing.h"
 #include "platform/menu.h"
 
@@ -28,6 +29,8 @@ public:
     virtual void OnTimer(int32_t) {}
     // The window became the active one, or stopped being it.
     virtual void OnActivate(bool) {}
+    // A key went down while the window was active; shift holds shiftbit values.
+    virtual void OnKeyDown(uint16_t, uint8_t) {}
     // The user opened the menu bar or a popup menu, before any of it is shown.
     virtual void OnEnterMenuLoop() {}
 

@@ -111,6 +111,7 @@ public:
     // A running timer fires.
     void Tick(int32_t id);
     void Activate(bool active) { events_.OnActivate(active); }
+    void KeyDown(uint16_t key, uint8_t shift = 0) { events_.OnKeyDown(key, shift); }
 
     headlessscrollbar* ScrollBar(scrollaxis axis) const { return axis == scrollaxis::vertical ? vertical_ : horizontal_; }
     headlessstatusbar* StatusBar() const { return statusbar_; }

@@ -185,6 +185,18 @@ LRESULT win32window::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpa
             return 0;
         }
         break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (ready_) {
+            const auto held = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+            const uint8_t shift = (held(VK_SHIFT) ? platform::ssShift : 0) | (held(VK_MENU) ? platform::ssAlt : 0) |
+                                  (held(VK_CONTROL) ? platform::ssCtrl : 0);
+            events_.OnKeyDown(static_cast<uint16_t>(wparam), shift);
+            // Alt and F10 still open the menu bar.
+            if (message == WM_SYSKEYDOWN) break;
+            return 0;
+        }
+        break;
     case WM_ACTIVATE:
         if (ready_) events_.OnActivate(LOWORD(wparam) != WA_INACTIVE);
         break;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quillmap::platform {
+
+// Key codes as Windows numbers them; letters and digits are their upper-case characters.
+enum keycode : uint16_t {
+    vkBack = 0x08,
+    vkTab = 0x09,
+    vkReturn = 0x0D,
+    vkEscape = 0x1B,
+    vkF1 = 0x70,
+    vkF2 = 0x71,
+    vkF12 = 0x7B,
+};
+
+// Which modifiers are held with a key.
+enum shiftbit : uint8_t {
+    ssShift = 1,
+    ssAlt = 2,
+    ssCtrl = 4,
+};
+
+}  // namespace quillmap::platform
