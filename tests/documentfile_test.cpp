@@ -86,6 +86,22 @@ TEST(DocumentFile, AViewThatCannotLoadAFileKeepsItsDocument) {
     EXPECT_EQ(view.Bytes(), (std::vector<uint8_t>{'G', 'I', 'F', '8', '7', 'a'}));
 }
 
+TEST(DocumentFile, AReadOnlyFileIsNotSavedOver) {
+    scratchfolder folder;
+    platform::posixfiles files;
+    PutFileText(folder / "locked.gif", "old");
+    files.SetReadOnly(folder / "locked.gif", true);
+    try {
+        SaveDocumentBytes(files, folder / "locked.gif", std::vector<uint8_t>{'n', 'e', 'w'});
+        FAIL() << "no error";
+    } catch (const bytefileerror& error) {
+        EXPECT_EQ(error.Fault(), bytefilefault::replacefailed);
+    }
+    EXPECT_EQ(FileText(folder / "locked.gif"), "old");
+    EXPECT_TRUE(files.Attributes(folder / "locked.gif").readonly);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"locked.gif"});
+}
+
 TEST(DocumentFile, AViewSavesOverTheOldFileWithoutLeavingAnythingBeside) {
     scratchfolder folder;
     settingsguard settings;

@@ -69,5 +69,18 @@ TEST(PosixFiles, ReplacingAMissingFileCreatesItAndAMissingSourceIsRefused) {
     EXPECT_EQ(FileText(folder / "made.gif"), "new");
 }
 
+TEST(PosixFiles, AReadOnlyFileIsNotReplaced) {
+    scratchfolder folder;
+    platform::posixfiles files;
+    PutFileText(folder / "locked.gif", "old");
+    fs::permissions(folder / "locked.gif", fs::perms::owner_read);
+    PutFileText(folder / "new.tmp", "new");
+
+    EXPECT_FALSE(files.MoveReplacing(folder / "new.tmp", folder / "locked.gif"));
+    EXPECT_EQ(FileText(folder / "locked.gif"), "old");
+    EXPECT_EQ(Permissions(folder / "locked.gif"), fs::perms::owner_read);
+    EXPECT_TRUE(fs::exists(folder / "new.tmp"));
+}
+
 }  // namespace
 }  // namespace quillmap::testing

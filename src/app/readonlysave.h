@@ -11,7 +11,7 @@ namespace quillmap {
 // read-only file is saved over only when the user allows it (`TrySaveReadOnly`); its attribute
 // is then cleared for the save and put back afterwards, whether the save succeeded or not.
 // Without that permission it is refused with bytefileerror (writeprotected) before anything
-// is written: replacing a file by renaming would otherwise pass over the attribute unnoticed.
+// is written.
 void SaveRespectingReadOnly(platform::files& files, const std::filesystem::path& target, bool trysavereadonly,
                             const std::function<void()>& save);
 

@@ -16,9 +16,10 @@ public:
     virtual ~files() = default;
     // Puts the finished file `from` in the place of `to` in one step, creating `to` when it
     // does not exist, so that `to` is at every moment either the old file or the whole new
-    // one. The new file takes the old one's attributes, all but read-only, which the caller
-    // clears and puts back itself. False when the system refused; `from` is then still there
-    // and `to` unchanged.
+    // one. The new file takes the old one's attributes. A read-only `to` is refused: a rename
+    // would pass over the attribute unnoticed (as POSIX and Wine do), so the caller clears it
+    // first and puts it back itself. False when refused; `from` is then still there and `to`
+    // unchanged.
     virtual bool MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
     virtual fileattributes Attributes(const std::filesystem::path& path) = 0;
     // False when the attribute could not be changed.

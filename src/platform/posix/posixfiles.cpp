@@ -17,7 +17,8 @@ bool posixfiles::MoveReplacing(const fs::path& from, const fs::path& to) {
     // The new file gets the old one's permissions, so that saving a private file keeps it private.
     const fs::file_status old = fs::status(to, error);
     if (!error && fs::exists(old)) {
-        fs::permissions(from, old.permissions() | fs::perms::owner_write, error);
+        if ((old.permissions() & AnyWrite) == fs::perms::none) return false;
+        fs::permissions(from, old.permissions(), error);
         if (error) return false;
     }
     // rename replaces the target atomically within one file system, which the same folder is.

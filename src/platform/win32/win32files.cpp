@@ -5,9 +5,9 @@
 namespace quillmap::win32 {
 
 bool win32files::MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
-    // A hidden or system file stays so after a save; read-only is the caller's to put back.
+    // A hidden or system file stays so after a save.
     const DWORD old = GetFileAttributesW(to.c_str());
-    if (old != INVALID_FILE_ATTRIBUTES && !SetFileAttributesW(from.c_str(), old & ~DWORD{FILE_ATTRIBUTE_READONLY})) {
+    if (old != INVALID_FILE_ATTRIBUTES && ((old & FILE_ATTRIBUTE_READONLY) || !SetFileAttributesW(from.c_str(), old))) {
         return false;
     }
     // Write-through: the call returns only when the move has reached the disk, so a power cut
