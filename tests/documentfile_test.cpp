@@ -5,13 +5,13 @@
 #include <iterator>
 
 #include "base/bytefile.h"
-#include "support/corpus.h"
-#include "views/documentfile.h"
 #include "platform/headless/headlesscanvas.h"
 #include "platform/headless/headlesssystem.h"
 #include "platform/posix/posixfiles.h"
+#include "support/corpus.h"
 #include "support/scratchfolder.h"
 #include "support/settingsguard.h"
+#include "views/documentfile.h"
 #include "views/vwgif.h"
 
 namespace quillmap::testing {

@@ -1,5 +1,7 @@
 #include "app/documentinfo.h"
 
+#include <initializer_list>
+
 #include "app/filenames.h"
 #include "app/pluralform.h"
 

@@ -10,8 +10,7 @@ bool win32files::MoveReplacing(const std::filesystem::path& from, const std::fil
     if (old != INVALID_FILE_ATTRIBUTES && ((old & FILE_ATTRIBUTE_READONLY) || !SetFileAttributesW(from.c_str(), old))) {
         return false;
     }
-    // Write-through: the call returns only when the move has reached the disk, so a power cut
-    // leaves the old file or the new one.
+    // Write-through: the call returns only once the move has reached the disk.
     return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
