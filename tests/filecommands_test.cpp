@@ -30,6 +30,8 @@ struct filecommands : ::testing::Test {
         fs::create_directories(folder);
         fs::copy_file(testing::CorpusDir() / "welcome2.gif", folder / "welcome2.gif",
                       fs::copy_options::overwrite_existing);
+        // The corpus may be read-only; the copy is the user's own file.
+        fs::permissions(folder / "welcome2.gif", fs::perms::owner_read | fs::perms::owner_write);
     }
     ~filecommands() override { fs::remove_all(folder); }
 

@@ -25,13 +25,17 @@ const char* MessageOf(bytefilefault fault) {
         case bytefilefault::writefailed: return "Ошибка записи в файл.";
         case bytefilefault::closefailed: return "Файл не удалось закрыть.";
         case bytefilefault::closed: return "Файл уже закрыт.";
+        case bytefilefault::replacefailed: return "Файл не удалось заменить новым.";
+        case bytefilefault::writeprotected: return "Файл защищён от записи.";
     }
     return "Ошибка ввода-вывода.";
 }
 
-[[noreturn]] void Fail(bytefilefault fault) { throw bytefileerror(fault, MessageOf(fault)); }
+[[noreturn]] void Fail(bytefilefault fault) { throw bytefileerror(fault); }
 
 }  // namespace
+
+bytefileerror::bytefileerror(bytefilefault fault) : std::runtime_error(MessageOf(fault)), fault_(fault) {}
 
 std::filesystem::path Cp1251Path(std::string_view text) {
     const std::string utf8 = Cp1251ToUtf8(text);

@@ -14,18 +14,21 @@ namespace quillmap {
 
 // What went wrong with a record file; the message is CP1251 text for the user.
 enum class bytefilefault : uint8_t {
-    cannotopen,    // the file to read is missing or may not be read
-    cannotcreate,  // the file to write could not be created or emptied
-    toolarge,      // offsets are 32-bit: the file is, or would grow, past 2 GiB - 1
-    readonly,      // a write into a file opened for reading
-    writefailed,   // the buffer could not be written back
-    closefailed,   // the file could not be closed cleanly
-    closed,        // a read or write after Close
+    cannotopen,      // the file to read is missing or may not be read
+    cannotcreate,    // the file to write could not be created or emptied
+    toolarge,        // offsets are 32-bit: the file is, or would grow, past 2 GiB - 1
+    readonly,        // a write into a file opened for reading
+    writefailed,     // the buffer could not be written back
+    closefailed,     // the file could not be closed cleanly
+    closed,          // a read or write after Close
+    replacefailed,   // a file written in full could not take the place of the old one
+    writeprotected,  // the file is read-only and may not be saved over
 };
 
 class bytefileerror : public std::runtime_error {
 public:
-    bytefileerror(bytefilefault fault, const char* message) : std::runtime_error(message), fault_(fault) {}
+    // With the fault's own message.
+    explicit bytefileerror(bytefilefault fault);
     bytefilefault Fault() const { return fault_; }
 
 private:

@@ -7,6 +7,7 @@
 #include "gif/gifblock.h"
 #include "gif/gifcont.h"
 #include "gif/gifimagedecode.h"
+#include "platform/posix/posixfiles.h"
 
 namespace quillmap {
 
@@ -21,6 +22,10 @@ public:
     char DecimalSeparator() override { return '.'; }
     platform::extent ScreenSize() override { return {}; }
     platform::point CursorPos() override { return {}; }
+    platform::files& Files() override { return files_; }
+
+private:
+    platform::posixfiles files_;
 };
 
 // A picture this large is refused rather than written: 256 megapixels is 768 MB of PPM.

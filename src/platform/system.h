@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/files.h"
 #include "platform/geometry.h"
 
 namespace quillmap::platform {
@@ -31,6 +32,8 @@ public:
     virtual extent ScreenSize() = 0;
     // The mouse cursor, in screen coordinates.
     virtual point CursorPos() = 0;
+    // Replacing files and their read-only attribute.
+    virtual files& Files() = 0;
 };
 
 }  // namespace quillmap::platform

@@ -1,6 +1,7 @@
 #include "views/documentfile.h"
 
 #include "base/bytefile.h"
+#include "base/safewrite.h"
 
 namespace quillmap {
 
@@ -12,10 +13,12 @@ std::vector<uint8_t> LoadDocumentBytes(const std::filesystem::path& path) {
     return bytes;
 }
 
-void SaveDocumentBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-    bytefile file(path, bytefile::openmode::writing);
-    for (const uint8_t byte : bytes) file.WriteByte(byte);
-    file.Close();
+void SaveDocumentBytes(platform::files& files, const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+    WriteReplacing(files, path, [bytes](const std::filesystem::path& temporary) {
+        bytefile file(temporary, bytefile::openmode::writing);
+        for (const uint8_t byte : bytes) file.WriteByte(byte);
+        file.Close();
+    });
 }
 
 }  // namespace quillmap

@@ -46,7 +46,8 @@ public:
     void SetCharMap(const charmaptable& table) override { charmap_ = table; }
     int32_t Length() const override { return DocumentLength(); }
     void AppendBytes(const uint8_t* bytes, int32_t count) override;
-    // Throws bytefileerror when the file cannot be read or written.
+    // Throws bytefileerror when the file cannot be read or written. A failed load leaves the
+    // document as it was; a failed save leaves the file as it was.
     void LoadFromFile(const std::string& path) override;
     void SaveToFile(const std::string& path) override;
     void Paint() override;

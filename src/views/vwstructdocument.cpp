@@ -25,7 +25,7 @@ void vwstruct::LoadFromFile(const std::string& path) {
     ReparseAll();
 }
 
-void vwstruct::SaveToFile(const std::string& path) { SaveDocumentBytes(Cp1251Path(path), bytes_); }
+void vwstruct::SaveToFile(const std::string& path) { SaveDocumentBytes(system_.Files(), Cp1251Path(path), bytes_); }
 
 void vwstruct::ReadBlocks(const blockreader& callback) const {
     const int32_t shag = std::max(1, Settings().Shag);

@@ -2,11 +2,13 @@
 
 #include <vector>
 
+#include "platform/posix/posixfiles.h"
 #include "platform/system.h"
 
 namespace quillmap::platform {
 
-// Counts what would have sounded and lets tests move the clock.
+// Counts what would have sounded and lets tests move the clock. Files are the real ones, in
+// the tests' scratch folders: what saving promises is what the file system does.
 class headlesssystem final : public system {
 public:
     void Beep() override { ++beeps_; }
@@ -15,6 +17,7 @@ public:
     char DecimalSeparator() override { return decimalseparator_; }
     extent ScreenSize() override { return screen_; }
     point CursorPos() override { return cursor_; }
+    files& Files() override { return files_; }
 
     int Beeps() const { return beeps_; }
     const std::vector<beepkind>& MessageBeeps() const { return messagebeeps_; }
@@ -30,6 +33,7 @@ private:
     char decimalseparator_ = '.';
     extent screen_{1024, 768};
     point cursor_;
+    posixfiles files_;
 };
 
 }  // namespace quillmap::platform

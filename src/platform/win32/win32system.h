@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/system.h"
+#include "platform/win32/win32files.h"
 
 namespace quillmap::win32 {
 
@@ -12,6 +13,10 @@ public:
     char DecimalSeparator() override;
     platform::extent ScreenSize() override;
     platform::point CursorPos() override;
+    platform::files& Files() override { return files_; }
+
+private:
+    win32files files_;
 };
 
 }  // namespace quillmap::win32

@@ -1,0 +1,26 @@
+#include "app/filenames.h"
+
+namespace quillmap {
+
+namespace {
+
+// Where the file name starts: after the last folder separator or drive colon.
+std::string_view::size_type FileNameStart(std::string_view path) {
+    const auto separator = path.find_last_of("\\/:");
+    return separator == std::string_view::npos ? 0 : separator + 1;
+}
+
+}  // namespace
+
+std::string FileNameOf(std::string_view path) { return std::string(path.substr(FileNameStart(path))); }
+
+std::string WithDefaultExtension(std::string_view path) {
+    const std::string_view name = path.substr(FileNameStart(path));
+    std::string result(path);
+    if (name.empty()) return result;
+    if (name.back() == '.') return result + "gif";
+    if (name.find('.') == std::string_view::npos) return result + ".gif";
+    return result;
+}
+
+}  // namespace quillmap

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillmap {
+
+// Rules for the names of document files, as CP1251 paths.
+
+// The file name without its folder.
+std::string FileNameOf(std::string_view path);
+
+// The name "Сохранить как..." saves under: a file name without an extension gets ".gif".
+// Windows drops a trailing dot from a file name, so "image." would lose its dot and be saved
+// without an extension; it is given "gif" after the dot instead.
+std::string WithDefaultExtension(std::string_view path);
+
+}  // namespace quillmap

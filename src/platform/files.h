@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+
+namespace quillmap::platform {
+
+// What the file system tells about a file before the program writes over it.
+struct fileattributes {
+    bool exists = false;
+    bool readonly = false;
+};
+
+// File services whose exact behaviour belongs to the operating system.
+class files {
+public:
+    virtual ~files() = default;
+    // Puts the finished file `from` in the place of `to` in one step, creating `to` when it
+    // does not exist, so that `to` is at every moment either the old file or the whole new
+    // one. The new file takes the old one's attributes. A read-only `to` is refused: a rename
+    // would pass over the attribute unnoticed (as POSIX and Wine do), so the caller clears it
+    // first and puts it back itself. False when refused; `from` is then still there and `to`
+    // unchanged.
+    virtual bool MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+    virtual fileattributes Attributes(const std::filesystem::path& path) = 0;
+    // False when the attribute could not be changed.
+    virtual bool SetReadOnly(const std::filesystem::path& path, bool readonly) = 0;
+};
+
+}  // namespace quillmap::platform

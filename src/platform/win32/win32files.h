@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/files.h"
+
+namespace quillmap::win32 {
+
+class win32files final : public platform::files {
+public:
+    bool MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    platform::fileattributes Attributes(const std::filesystem::path& path) override;
+    bool SetReadOnly(const std::filesystem::path& path, bool readonly) override;
+};
+
+}  // namespace quillmap::win32

@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "app/filenames.h"
+
+namespace quillmap::testing {
+namespace {
+
+TEST(FileNames, TheFileNameIsWhatFollowsTheFolder) {
+    EXPECT_EQ(FileNameOf("C:\\Картинки\\кот.gif"), "кот.gif");
+    EXPECT_EQ(FileNameOf("/home/me/cat.gif"), "cat.gif");
+    EXPECT_EQ(FileNameOf("C:cat.gif"), "cat.gif");
+    EXPECT_EQ(FileNameOf("cat.gif"), "cat.gif");
+}
+
+TEST(FileNames, ANameWithoutAnExtensionGetsGif) {
+    EXPECT_EQ(WithDefaultExtension("image"), "image.gif");
+    EXPECT_EQ(WithDefaultExtension("C:\\pics\\image"), "C:\\pics\\image.gif");
+}
+
+TEST(FileNames, AnyExtensionIsKept) {
+    EXPECT_EQ(WithDefaultExtension("image.bin"), "image.bin");
+    EXPECT_EQ(WithDefaultExtension("C:\\pics\\image.gif"), "C:\\pics\\image.gif");
+    EXPECT_EQ(WithDefaultExtension("archive.tar.gz"), "archive.tar.gz");
+}
+
+TEST(FileNames, ADotInAFolderNameIsNotAnExtension) {
+    EXPECT_EQ(WithDefaultExtension("C:\\my.pictures\\image"), "C:\\my.pictures\\image.gif");
+    EXPECT_EQ(WithDefaultExtension("/home/me/v1.2/image"), "/home/me/v1.2/image.gif");
+}
+
+TEST(FileNames, ATrailingDotIsFollowedByGif) {
+    EXPECT_EQ(WithDefaultExtension("C:\\pics\\image."), "C:\\pics\\image.gif");
+}
+
+}  // namespace
+}  // namespace quillmap::testing
