@@ -8,6 +8,8 @@
 
 #include <unistd.h>
 
+#include "app/fileidentity.h"
+#include "app/statusbartexts.h"
 #include "app/tform1.h"
 #include "base/settings.h"
 #include "platform/headless/headlessapplication.h"
@@ -202,6 +204,87 @@ TEST_F(filecommands, PrintingPagesThreeToFourDrawsAndDiscardsTheFirstTwo) {
 TEST_F(filecommands, ACancelledPrintDialogPrintsNothing) {
     form.Print();
     EXPECT_TRUE(app.Printer().sheets.empty());
+}
+
+TEST_F(filecommands, SaveAsGivesANameWithoutExtensionTheGifOne) {
+    form.OpenDocument((folder / "welcome2.gif").string());
+    app.QueueFileAnswer((folder / "image").string());
+    form.SaveAs();
+    EXPECT_TRUE(fs::exists(folder / "image.gif"));
+    EXPECT_EQ(window.Caption(), "image.gif - Quillmap");
+    app.QueueFileAnswer((folder / "image.bin").string());
+    form.SaveAs();
+    EXPECT_TRUE(fs::exists(folder / "image.bin"));
+    EXPECT_FALSE(fs::exists(folder / "image.bin.gif"));
+}
+
+TEST_F(filecommands, AReadOnlyFileIsSavedOnlyWhenTheUserAllowsIt) {
+    const fs::path file = folder / "welcome2.gif";
+    form.OpenDocument(file.string());
+    Change();
+    fs::permissions(file, fs::perms::owner_read);
+    form.Save();
+    EXPECT_TRUE(form.Modified());
+    EXPECT_EQ(app.Errors().size(), 1u);
+    Settings().TrySaveReadOnly = true;
+    form.Save();
+    EXPECT_FALSE(form.Modified());
+    EXPECT_EQ(Contents(file)[6], '\x07');
+    // It stays read-only.
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::owner_write, fs::perms::none);
+}
+
+TEST_F(filecommands, AFileShownByAnotherCopyBringsThatCopyForward) {
+    const std::string path = (folder / "welcome2.gif").string();
+    app.otherwindows = {{"* welcome2.gif - Quillmap", FileIdentity(path)}};
+    form.OpenDocument(path);
+    EXPECT_EQ(app.broughtforward, std::optional<size_t>(0));
+    EXPECT_EQ(form.DocumentName(), "");
+    EXPECT_EQ(form.View().DocumentLength(), 0);
+
+    // The same name in another folder is another file.
+    fs::create_directories(folder / "other");
+    fs::copy_file(folder / "welcome2.gif", folder / "other" / "welcome2.gif");
+    app.broughtforward.reset();
+    form.OpenDocument((folder / "other" / "welcome2.gif").string());
+    EXPECT_FALSE(app.broughtforward);
+    EXPECT_EQ(form.View().DocumentLength(), 36832);
+    EXPECT_EQ(window.UserData(), FileIdentity((folder / "other" / "welcome2.gif").string()));
+}
+
+TEST_F(filecommands, TheStatusBarTellsCaretLinesModeAndOpenTime) {
+    form.OpenDocument((folder / "welcome2.gif").string());
+    const platform::headlessstatusbar& bar = *window.StatusBar();
+    EXPECT_EQ(bar.Text(0), "1 : 1");
+    EXPECT_EQ(bar.Text(1), "");
+    EXPECT_EQ(bar.Text(2), LineCountPanelText(form.View().LineCount()));
+    EXPECT_EQ(bar.Text(3), "\xC2\xF1\xF2\xE0\xE2\xEA\xE0");  // "Вставка"
+    EXPECT_EQ(bar.Text(4), "0.000 \xF1\xE5\xEA.");           // "сек."
+}
+
+TEST_F(filecommands, DocumentInformationIsAMessageBesideTheWindow) {
+    form.OpenDocument((folder / "welcome2.gif").string());
+    window.KeyDown('I', platform::ssCtrl);
+    mesokno* info = form.InfoWindow();
+    ASSERT_NE(info, nullptr);
+    // "У вас открыт документ "welcome2.gif"."
+    const std::string opening =
+        "\xD3 \xE2\xE0\xF1 \xEE\xF2\xEA\xF0\xFB\xF2 \xE4\xEE\xEA\xF3\xEC\xE5\xED\xF2 \"welcome2.gif\".\n";
+    EXPECT_EQ(info->Text().substr(0, opening.size()), opening);
+    EXPECT_EQ(info->ButtonCount(), 1u);
+    // Esc closes it; coming back to the main window lets it go.
+    auto& box = static_cast<platform::headlessdialogform&>(info->Form());
+    box.PressKey(platform::EscapeKey);
+    EXPECT_TRUE(box.Destroyed());
+    window.Activate(true);
+    EXPECT_EQ(form.InfoWindow(), nullptr);
+}
+
+TEST_F(filecommands, CtrlSOnANewDocumentAsksForAName) {
+    window.KeyDown('N', platform::ssCtrl);
+    window.KeyDown('S', platform::ssCtrl);
+    ASSERT_EQ(app.FileDialogs().size(), 1u);
+    EXPECT_TRUE(app.FileDialogs()[0].save);
 }
 
 TEST_F(filecommands, HelpAndThePluginPageGoThroughTheShell) {

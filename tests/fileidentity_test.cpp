@@ -18,20 +18,17 @@ TEST(FileIdentity, CharactersAboveAsciiCountAsUnsignedBytes) {
 }
 
 TEST(FileIdentity, EachChunkOfEightIsAddedToThreeTimesTheSumBefore) {
-    // "abcdefgh" keeps its last four bytes in 32 bits: 65 66 67 68. The next chunk "ij" starts
-    // from zero: 69 6A. 3 × 0x65666768 = 0x1_30333638, wrapped to 0x30333638, + 0x696A.
-    EXPECT_EQ(FileIdentity("abcdefghij"), 0x30339FA2u);
-}
-
-TEST(FileIdentity, ThreeFullChunks) {
-    // Chunks "C:\\pics\\", "cats\\big", ".gif": 69 63 73 5C, 5C 62 69 67, 2E 67 69 66.
-    // 3 × 0x6963735C = 0x13C2A5A14 → 0x3C2A5A14; + 0x5C626967 = 0x988CC37B;
-    // 3 × 0x988CC37B = 0x1C9A64A71 → 0xC9A64A71; + 0x2E676966 = 0xF80DB3D7.
-    EXPECT_EQ(FileIdentity("C:\\pics\\cats\\big.gif"), 0xF80DB3D7u);
+    // "abcd" fills 61 62 63 64; each further byte rotates the word left by 8 and is added:
+    // 62636461 + 65 = 626364C6, 6364C662 + 66 = 6364C6C8, 64C6C863 + 67 = 64C6C8CA,
+    // C6C8CA64 + 68 = C6C8CACC. The next chunk "ij" starts from zero: 69 6A.
+    // 3 × 0xC6C8CACC = 0x2_545A6064, wrapped to 0x545A6064, + 0x696A = 0x545AC9CE.
+    EXPECT_EQ(FileIdentity("abcdefghij"), 0x545AC9CEu);
 }
 
 TEST(FileIdentity, FilesOfTheSameNameInDifferentFoldersDiffer) {
     EXPECT_NE(FileIdentity("C:\\dir1\\x.gif"), FileIdentity("C:\\dir2\\x.gif"));
+    // The folders differ in a chunk's first half, which a plain shift would push out.
+    EXPECT_NE(FileIdentity("C:\\a\\x.gif"), FileIdentity("C:\\b\\x.gif"));
     EXPECT_NE(FileIdentity("D:\\Картинки\\кот.gif"), FileIdentity("D:\\Картинки\\старые\\кот.gif"));
 }
 

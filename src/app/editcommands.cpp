@@ -16,6 +16,7 @@ mainmenuhandlers Tform1::MenuHandlers() {
     handlers.selectall = [this] { SelectAll(); };
     handlers.statusbar = [this] { ToggleStatusBar(); };
     handlers.help = [this] { Help(); };
+    handlers.documentinfo = [this] { DocumentInfo(false); };
     handlers.downloadplugins = [this] { DownloadPlugins(); };
     return handlers;
 }

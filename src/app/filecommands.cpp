@@ -2,6 +2,11 @@
 #include <array>
 #include <string>
 
+#include "app/filecommandtexts.h"
+#include "app/documentinfo.h"
+#include "app/fileidentity.h"
+#include "app/filenames.h"
+#include "app/readonlysave.h"
 #include "app/texts.h"
 #include "app/tform1.h"
 #include "base/bytefile.h"
@@ -13,11 +18,6 @@
 namespace quillmap {
 
 namespace {
-
-std::string FileName(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 std::string Folder(const std::string& path) {
     const size_t slash = path.find_last_of("\\/");
@@ -69,6 +69,7 @@ void Tform1::NewDocument() {
     SetCaption(std::string(UntitledName) + CaptionSuffix);
     documentname_.clear();
     opentime_ = -1;
+    window_->SetUserData(0);
 }
 
 void Tform1::OpenCommand() {
@@ -88,7 +89,9 @@ void Tform1::OpenCommand() {
 void Tform1::OpenDocument(const std::string& path) {
     // Only a file that can be opened at all replaces the document.
     bytefile(Cp1251Path(path), bytefile::openmode::reading).Close();
-    const std::string title = FileName(path) + CaptionSuffix;
+    const std::string title = FileNameOf(path) + CaptionSuffix;
+    // One file, one window: a copy that shows it already comes forward instead.
+    if (app_.BringForwardOtherWindow(title, FileIdentity(path), *window_)) return;
     documentname_ = path;
     const uint32_t started = system_.TickCount();
     std::unique_ptr<vwgif> view = MakeView();
@@ -97,14 +100,15 @@ void Tform1::OpenDocument(const std::string& path) {
     } catch (const std::exception&) {
         view = MakeView();
         system_.Beep();
-        ShowError(CannotLoad);
+        ShowError(LoadFailedMessage);
     }
-    ReplaceView(std::move(view));
     opentime_ = static_cast<int32_t>(system_.TickCount() - started);
+    ReplaceView(std::move(view));
     modified_ = false;
     SetCaption(title);
     opendialog_.folder = Folder(path);
     savedialog_.filename = path;
+    window_->SetUserData(FileIdentity(path));
 }
 
 void Tform1::Save() {
@@ -113,11 +117,12 @@ void Tform1::Save() {
         return;
     }
     try {
-        view_->SaveToFile(documentname_);
+        SaveRespectingReadOnly(system_.Files(), Cp1251Path(documentname_), Settings().TrySaveReadOnly,
+                               [this] { view_->SaveToFile(documentname_); });
         SetModified(false);
     } catch (const bytefileerror&) {
         system_.Beep();
-        ShowError(CannotSave);
+        ShowError(SaveFailedMessage);
     }
 }
 
@@ -125,11 +130,15 @@ void Tform1::SaveAs() {
     BeginDialog();
     savedialog_.filterindex = 1;
     if (app_.ChooseFile(savedialog_)) {
+        const std::string name = WithDefaultExtension(savedialog_.filename);
         try {
-            view_->SaveToFile(savedialog_.filename);
-            documentname_ = savedialog_.filename;
+            SaveRespectingReadOnly(system_.Files(), Cp1251Path(name), Settings().TrySaveReadOnly,
+                                   [this, &name] { view_->SaveToFile(name); });
+            savedialog_.filename = name;
+            documentname_ = name;
+            window_->SetUserData(FileIdentity(name));
             modified_ = false;
-            SetCaption(FileName(documentname_) + CaptionSuffix);
+            SetCaption(FileNameOf(documentname_) + CaptionSuffix);
         } catch (const bytefileerror& failure) {
             app_.ShowError(failure.what());
         }
@@ -196,6 +205,27 @@ void Tform1::PrintPages(platform::printjob& job, int32_t from, int32_t to) {
             job.NewPage();
         if (printed.LastPage() || number >= to) break;
     }
+}
+
+void Tform1::DocumentInfo(bool fromkeyboard) {
+    documentfacts facts;
+    facts.name = documentname_;
+    facts.opentime = opentime_;
+    facts.length = view_->Length();
+    facts.linecount = view_->LineCount();
+    const textpos caret = view_->Caret();
+    facts.caretline = caret.line;
+    facts.caretcolumn = caret.column;
+    facts.caretlinear = view_->PositionToLinear(caret.column, caret.line);
+    if (view_->HasSelection()) facts.selectedlength = static_cast<int32_t>(view_->SelectedText().size());
+    if (fromkeyboard)
+        AnchorAtMainWindow(*window_);
+    else
+        AnchorAtMouse(system_);
+    const std::array<std::string, 1> captions{InfoButton};
+    infowindow_ = CreateMessageWindow(app_, system_, InfoTitle, DocumentInfoText(facts), captions);
+    infowindow_->Button(0).onclick = CloseAndAct;
+    infowindow_->Show();
 }
 
 void Tform1::Exit() {

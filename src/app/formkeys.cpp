@@ -15,6 +15,7 @@ void Tform1::OnKeyDown(uint16_t key, uint8_t shift) {
         case 'S': Save(); return;
         case 'P': run(menu_->Print()); return;
         case 'A': SelectAll(); return;
+        case 'I': DocumentInfo(true); return;
         case 'Z': run(menu_->Undo()); return;
         default: break;
         }

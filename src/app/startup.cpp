@@ -16,6 +16,8 @@ int RunProgram(platform::application& app, platform::system& system, const std::
     if (!arguments.empty()) {
         try {
             form1.OpenDocument(arguments.front());
+            // Another copy shows the file and came forward: this one has nothing to do.
+            if (form1.DocumentName().empty()) return 0;
         } catch (const bytefileerror&) {
             // An unreadable file leaves the untitled document in place.
         }

@@ -17,12 +17,13 @@ inline constexpr char DiscardYes[] = "Да";
 inline constexpr char DiscardNo[] = "Нет";
 inline constexpr char DiscardCancel[] = "Отмена";
 
+inline constexpr char InfoTitle[] = "О документе";
+inline constexpr char InfoButton[] = "ОК";
+
 inline constexpr char OpenDialogTitle[] = "Открыть файл";
 inline constexpr char SaveDialogTitle[] = "Сохранить как...";
 inline constexpr char FileFilter[] = "Картинки gif|*.gif|Все файлы|*.*";
 
-inline constexpr char CannotLoad[] = "Файл открыть не получилось (возможно, он слишком велик)";
-inline constexpr char CannotSave[] = "По всей видимости, файл защищён от записи. Не могу сохранить изменения.";
 inline constexpr char CannotPrint[] = "По какой-то причине не могу послать этот документ на печать.";
 
 // Where new plug-ins are offered.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/mainlayout.h"
+#include "app/statusbartexts.h"
 #include "app/texts.h"
 #include "base/rounding.h"
 #include "base/settings.h"
@@ -87,6 +88,7 @@ void Tform1::Layout(platform::extent client) {
     HideCaret();
     RenderView();
     window_->Invalidate();
+    UpdateStatusBar();
     ToggleCaret();
 }
 
@@ -171,6 +173,17 @@ void Tform1::ToggleCaret() {
     if (!painted_) return;
     DrawCaret();
     caretdrawn_ = !caretdrawn_;
+    if (statusbar_->Visible()) UpdateStatusBar();
+}
+
+void Tform1::UpdateStatusBar() {
+    const textpos caret = view_->Caret();
+    const textpos anchor = view_->Anchor();
+    statusbar_->SetText(0, PositionPanelText(caret.line, caret.column));
+    statusbar_->SetText(1, view_->HasSelection() ? PositionPanelText(anchor.line, anchor.column) : std::string());
+    statusbar_->SetText(2, LineCountPanelText(view_->LineCount()));
+    statusbar_->SetText(3, ModePanelText(view_->InsertMode()));
+    statusbar_->SetText(4, OpenTimePanelText(opentime_));
 }
 
 void Tform1::DrawCaret() {
@@ -224,6 +237,8 @@ void Tform1::OnClose() { Exit(); }
 
 void Tform1::OnActivate(bool active) {
     if (active) {
+        // The document information goes once it has lost its own activation.
+        infowindow_.reset();
         if (!caretdrawn_) ToggleCaret();
         window_->StartTimer(CaretTimer, CaretBlink);
     } else {

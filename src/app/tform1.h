@@ -8,6 +8,7 @@
 #include "platform/controls.h"
 #include "platform/system.h"
 #include "app/mainmenu.h"
+#include "dialogs/mesokno.h"
 #include "views/vwgif.h"
 
 namespace quillmap {
@@ -50,6 +51,12 @@ public:
     void Redo();
     void SelectAll();
     void ToggleStatusBar();
+    // "Информация о документе...": a message beside the window, or at the mouse when the command
+    // came from a menu clicked with it.
+    void DocumentInfo(bool fromkeyboard);
+    mesokno* InfoWindow() const { return infowindow_.get(); }
+    // The caret, the anchor, the line count, the mode and the open time.
+    void UpdateStatusBar();
     mainmenu& Menu() { return *menu_; }
 
     const std::string& DocumentName() const { return documentname_; }
@@ -116,6 +123,8 @@ private:
     std::unique_ptr<platform::scrollbar> hscroll_;
     std::unique_ptr<platform::statusbar> statusbar_;
     std::unique_ptr<mainmenu> menu_;
+    // The document information, until the window is active again.
+    std::unique_ptr<mesokno> infowindow_;
     std::unique_ptr<vwgif> view_;
     int32_t marginx_ = 0;
     int32_t marginy_ = 0;

@@ -59,6 +59,8 @@ public:
     virtual rect Bounds() const = 0;
     // Asks for a repaint of the whole client area.
     virtual void Invalidate() = 0;
+    // A number other programs may read from the window: the main window's document identity.
+    virtual void SetUserData(uint32_t value) = 0;
     // Child controls: scroll bars start disabled with a page of 0.
     virtual std::unique_ptr<scrollbar> CreateScrollBar(scrollaxis axis) = 0;
     virtual std::unique_ptr<statusbar> CreateStatusBar() = 0;
@@ -101,6 +103,9 @@ public:
     virtual void ShowError(std::string_view text) = 0;
     // Opens a document or web address with the program the system has for it.
     virtual void OpenWithShell(std::string_view target, std::string_view folder) = 0;
+    // Another running copy's main window titled caption (or "* " + caption) whose user data is
+    // identity is shown and brought to the front; false when there is none.
+    virtual bool BringForwardOtherWindow(std::string_view caption, uint32_t identity, const window& self) = 0;
     virtual bool HasPrinter() = 0;
     // The print dialog; true when the user asked to print.
     virtual bool ChoosePrint(printrequest& request) = 0;

@@ -33,6 +33,17 @@ bool headlessapplication::ChooseFile(filedialog& dialog) {
     return true;
 }
 
+bool headlessapplication::BringForwardOtherWindow(std::string_view caption, uint32_t identity, const window&) {
+    for (size_t i = 0; i < otherwindows.size(); ++i) {
+        const auto& [text, userdata] = otherwindows[i];
+        if ((text == caption || text == "* " + std::string(caption)) && userdata == identity) {
+            broughtforward = i;
+            return true;
+        }
+    }
+    return false;
+}
+
 bool headlessapplication::ChoosePrint(printrequest& request) {
     if (!printer_.answer) return false;
     request = *printer_.answer;

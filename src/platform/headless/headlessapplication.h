@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "platform/application.h"
@@ -26,6 +27,10 @@ public:
     std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) override;
     std::unique_ptr<bitmap> CreateBitmap(extent size) override;
     bool ChooseFile(filedialog& dialog) override;
+    bool BringForwardOtherWindow(std::string_view caption, uint32_t identity, const window& self) override;
+    // Main windows of other running copies, as (caption, user data); the one brought forward.
+    std::vector<std::pair<std::string, uint32_t>> otherwindows;
+    std::optional<size_t> broughtforward;
     bool HasPrinter() override { return true; }
     bool ChoosePrint(printrequest& request) override;
     std::unique_ptr<printjob> StartPrintJob(std::string_view title) override;
@@ -90,6 +95,8 @@ public:
     bool Visible() const override { return visible_; }
     rect Bounds() const override { return bounds_; }
     void Invalidate() override { ++invalidations_; }
+    void SetUserData(uint32_t value) override { userdata_ = value; }
+    uint32_t UserData() const { return userdata_; }
     std::unique_ptr<scrollbar> CreateScrollBar(scrollaxis axis) override;
     std::unique_ptr<statusbar> CreateStatusBar() override;
     void StartTimer(int32_t id, int32_t milliseconds) override { timers_[id] = milliseconds; }
@@ -135,6 +142,7 @@ private:
     windowevents& events_;
     bool visible_ = false;
     int invalidations_ = 0;
+    uint32_t userdata_ = 0;
     headlessscrollbar* vertical_ = nullptr;
     headlessscrollbar* horizontal_ = nullptr;
     headlessstatusbar* statusbar_ = nullptr;

@@ -94,6 +94,22 @@ bool win32application::ChooseFile(platform::filedialog& dialog) {
     return RunFileDialog(dialog, GetActiveWindow());
 }
 
+bool win32application::BringForwardOtherWindow(std::string_view caption, uint32_t identity,
+                                               const platform::window& self) {
+    const HWND own = static_cast<const win32window&>(self).Handle();
+    const std::string marked = "* " + std::string(caption);
+    for (HWND other = GetWindow(Handle(), GW_HWNDFIRST); other != nullptr; other = GetWindow(other, GW_HWNDNEXT)) {
+        if (other == own || other == Handle() || GetWindow(other, GW_OWNER) != nullptr) continue;
+        const std::string text = WindowText(other);
+        if (text.empty() || text.size() > 255 || (text != caption && text != marked)) continue;
+        if (static_cast<uint32_t>(GetWindowLongPtrW(other, GWLP_USERDATA)) != identity) continue;
+        ShowWindow(other, SW_SHOWNORMAL);
+        SetForegroundWindow(other);
+        return true;
+    }
+    return false;
+}
+
 bool win32application::HasPrinter() { return PrinterInstalled(); }
 
 bool win32application::ChoosePrint(platform::printrequest& request) {

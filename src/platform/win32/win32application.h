@@ -25,6 +25,7 @@ public:
                                                  platform::windowevents& events) override;
     std::unique_ptr<platform::bitmap> CreateBitmap(platform::extent size) override;
     bool ChooseFile(platform::filedialog& dialog) override;
+    bool BringForwardOtherWindow(std::string_view caption, uint32_t identity, const platform::window& self) override;
     bool HasPrinter() override;
     bool ChoosePrint(platform::printrequest& request) override;
     std::unique_ptr<platform::printjob> StartPrintJob(std::string_view title) override;

@@ -14,6 +14,9 @@ namespace quillmap::win32 {
 namespace {
 
 constexpr wchar_t FormClassName[] = L"QuillmapForm";
+// The window's own object lives in the class's extra bytes: the user data is the document's
+// identity, which other running copies read.
+constexpr int OwnerSlot = 0;
 
 std::system_error LastError(const char* what) {
     return std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
@@ -27,6 +30,7 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
         form.cbSize = sizeof form;
         form.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
         form.lpfnWndProc = procedure;
+        form.cbWndExtra = sizeof(LONG_PTR);
         form.hInstance = instance;
         form.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
         form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -68,7 +72,7 @@ win32window::~win32window() {
     // Detached first, so that the messages DestroyWindow sends no longer reach this object, and
     // the menu bar is left to its owner rather than destroyed with the window.
     if (Handle() != nullptr) {
-        SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
+        SetWindowLongPtrW(Handle(), OwnerSlot, 0);
         SetMenu(Handle(), nullptr);
     }
 }
@@ -96,6 +100,8 @@ platform::rect win32window::Bounds() const {
 }
 
 void win32window::Invalidate() { InvalidateRect(Handle(), nullptr, TRUE); }
+
+void win32window::SetUserData(uint32_t value) { SetWindowLongPtrW(Handle(), GWLP_USERDATA, static_cast<LONG_PTR>(value)); }
 
 std::unique_ptr<platform::scrollbar> win32window::CreateScrollBar(platform::scrollaxis axis) {
     return std::make_unique<win32scrollbar>(Handle(), axis);
@@ -144,9 +150,9 @@ void win32window::PopupMenu(platform::menu& popup, platform::point screen) {
 LRESULT CALLBACK win32window::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+        SetWindowLongPtrW(window, OwnerSlot, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
-    auto* self = reinterpret_cast<win32window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<win32window*>(GetWindowLongPtrW(window, OwnerSlot));
     if (self == nullptr) {
         return DefWindowProcW(window, message, wparam, lparam);
     }
@@ -229,7 +235,7 @@ LRESULT win32window::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpa
         break;
     case WM_NCDESTROY:
         // Destroyed with its owner window, or by this object: either way no more messages for us.
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(window, OwnerSlot, 0);
         handle_.Forget();
         ready_ = false;
         break;

@@ -25,6 +25,7 @@ public:
     bool Visible() const override;
     platform::rect Bounds() const override;
     void Invalidate() override;
+    void SetUserData(uint32_t value) override;
     std::unique_ptr<platform::scrollbar> CreateScrollBar(platform::scrollaxis axis) override;
     std::unique_ptr<platform::statusbar> CreateStatusBar() override;
     void StartTimer(int32_t id, int32_t milliseconds) override;
