@@ -9,6 +9,19 @@ WINDOW_X="" WINDOW_Y="" WINDOW_WIDTH="" WINDOW_HEIGHT=""
 
 e2e_log() { printf '[e2e] %s\n' "$*" >&2; }
 
+# check DESCRIPTION CONDITION...: runs the condition, counts and reports a failure in $failures.
+failures=0
+check() {
+    local description=$1
+    shift
+    if "$@"; then
+        e2e_log "ok: $description"
+    else
+        e2e_log "FAIL: $description"
+        failures=$((failures + 1))
+    fi
+}
+
 e2e_fail() {
     printf '[e2e] FAIL: %s\n' "$*" >&2
     return 1

@@ -49,18 +49,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-check() {
-    # check DESCRIPTION CONDITION...: runs the condition, counts and reports a failure.
-    local description=$1
-    shift
-    if "$@"; then
-        e2e_log "ok: $description"
-    else
-        e2e_log "FAIL: $description"
-        failures=$((failures + 1))
-    fi
-}
 
 start_xvfb || exit 1
 start_wine_prefix "$OUTDIR/wineprefix" || exit 1
