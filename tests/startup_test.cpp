@@ -4,21 +4,25 @@
 #include "app/tform1.h"
 #include "base/bytefile.h"
 #include "base/cp1251.h"
+#include "base/settings.h"
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
 #include "support/corpus.h"
+#include "support/settingsguard.h"
 #include "support/utf8.h"
 
 namespace quillmap {
 namespace {
 
 TEST(Startup, MakesTheApplicationAToolWindowAndShowsTheMainWindow) {
+    testing::settingsguard settings;
     platform::headlessapplication app;
     platform::headlesssystem system;
     EXPECT_EQ(RunProgram(app, system, {}), 0);
     EXPECT_TRUE(app.IsToolWindow());
     EXPECT_EQ(app.Title(), "Quillmap");
     EXPECT_EQ(app.HelpFile(), "quillmap.chm");
+    EXPECT_EQ(Settings().TextSize, 16);
     // The main window was the first form created, the eight dialogs followed; all are gone once
     // the loop ended.
     ASSERT_EQ(app.Windows().size(), 9u);

@@ -4,6 +4,7 @@
 #include "app/texts.h"
 #include "app/tform1.h"
 #include "base/bytefile.h"
+#include "base/settings.h"
 
 namespace quillmap {
 
@@ -13,6 +14,8 @@ int RunProgram(platform::application& app, platform::system& system, const std::
     app.SetHelpFile(HelpFileName);
     Tform1 form1(app, system);
     const dialogforms dialogs(app);
+    // Messages are written large in every run, whatever the state file held.
+    Settings().TextSize = 16;
     if (!arguments.empty()) {
         try {
             form1.OpenDocument(arguments.front());
