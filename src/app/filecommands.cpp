@@ -233,7 +233,7 @@ void Tform1::Exit() {
     app_.Terminate();
 }
 
-void Tform1::Help() { app_.OpenWithShell(HelpFileName, ""); }
+void Tform1::Help() { app_.OpenWithShell(HelpFileName, app_.ProgramFolder()); }
 
 void Tform1::DownloadPlugins() { app_.OpenWithShell(PluginPage, ""); }
 

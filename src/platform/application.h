@@ -87,6 +87,8 @@ public:
     virtual void SetTitle(std::string_view title) = 0;
     virtual std::string Title() const = 0;
     virtual void SetHelpFile(std::string_view path) = 0;
+    // The folder the program was started from, where its help file and state live.
+    virtual std::string ProgramFolder() const = 0;
     virtual std::string HelpFile() const = 0;
     // Windows are created hidden.
     virtual std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) = 0;

@@ -24,6 +24,8 @@ public:
     std::string Title() const override { return title_; }
     void SetHelpFile(std::string_view path) override { helpfile_ = path; }
     std::string HelpFile() const override { return helpfile_; }
+    std::string ProgramFolder() const override { return programfolder; }
+    std::string programfolder = "C:\\Quillmap";
     std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) override;
     std::unique_ptr<bitmap> CreateBitmap(extent size) override;
     bool ChooseFile(filedialog& dialog) override;

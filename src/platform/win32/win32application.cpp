@@ -110,6 +110,14 @@ bool win32application::BringForwardOtherWindow(std::string_view caption, uint32_
     return false;
 }
 
+std::string win32application::ProgramFolder() const {
+    std::wstring path(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    path.resize(length);
+    path.resize(path.find_last_of(L"\\/") == std::wstring::npos ? 0 : path.find_last_of(L"\\/"));
+    return Cp1251FromWide(path);
+}
+
 bool win32application::HasPrinter() { return PrinterInstalled(); }
 
 bool win32application::ChoosePrint(platform::printrequest& request) {
