@@ -21,6 +21,18 @@ mainmenuhandlers Tform1::MenuHandlers() {
     return handlers;
 }
 
+void Tform1::ViewActionDone(bool changed) {
+    if (changed) {
+        SetModified(true);
+        menu_->UpdateUndoRedo(view_->CanUndo(), view_->CanRedo());
+    }
+    HideCaret();
+    UpdateVScroll();
+    UpdateHScroll();
+    SyncScrollBars();
+    ToggleCaret();
+}
+
 void Tform1::AfterHistoryStep() {
     menu_->UpdateUndoRedo(view_->CanUndo(), view_->CanRedo());
     SetModified(true);

@@ -40,6 +40,7 @@ void Tform1::ShowError(const char* text) {
 void Tform1::ReplaceView(std::unique_ptr<vwgif> view) {
     HideCaret();
     view_ = std::move(view);
+    viewactions_->Rebind(view_->PopupItems());
     menu_->UpdateUndoRedo(false, false);
     vscroll_->SetPosition(0);
     hscroll_->SetPosition(0);

@@ -45,6 +45,8 @@ Tform1::Tform1(platform::application& app, platform::system& system) : app_(app)
     menu_->Print().SetEnabled(app_.HasPrinter());
     window_->SetMenuBar(&menu_->Bar());
     view_ = MakeView();
+    viewactions_ = std::make_unique<viewactions>(menu_->Format(), menu_->Extra());
+    viewactions_->Create(view_->PopupItems(), [this](bool changed) { ViewActionDone(changed); });
     for (platform::filedialog* dialog : {&opendialog_, &savedialog_}) dialog->filter = FileFilter;
     opendialog_.title = OpenDialogTitle;
     savedialog_.title = SaveDialogTitle;

@@ -8,6 +8,7 @@
 #include "platform/controls.h"
 #include "platform/system.h"
 #include "app/mainmenu.h"
+#include "app/viewactions.h"
 #include "dialogs/mesokno.h"
 #include "views/vwgif.h"
 
@@ -107,6 +108,8 @@ private:
     mainmenuhandlers MenuHandlers();
     // After undo or redo: the modified mark, the menu, the bars and the picture.
     void AfterHistoryStep();
+    // After a view action ran.
+    void ViewActionDone(bool changed);
     // A fresh view with the window's sizes, scrolled to the top.
     void ReplaceView(std::unique_ptr<vwgif> view);
     void SetCaption(const std::string& caption);
@@ -123,6 +126,8 @@ private:
     std::unique_ptr<platform::scrollbar> hscroll_;
     std::unique_ptr<platform::statusbar> statusbar_;
     std::unique_ptr<mainmenu> menu_;
+    // The view's own menu items, made with the first view and rebound to every later one.
+    std::unique_ptr<viewactions> viewactions_;
     // The document information, until the window is active again.
     std::unique_ptr<mesokno> infowindow_;
     std::unique_ptr<vwgif> view_;
