@@ -45,9 +45,14 @@ TEST(Startup, MainWindowCaptionSizeAndBackground) {
     // copied to the window but for its one-pixel border.
     platform::headlesscanvas canvas;
     window.Paint(canvas);
-    ASSERT_EQ(canvas.Operations().size(), 1u);
+    ASSERT_EQ(canvas.Operations().size(), 3u);
     EXPECT_EQ(canvas.Operations()[0].what, platform::drawop::kind::bitmapcopy);
     EXPECT_EQ(canvas.Operations()[0].area, (platform::rect{1, 1, 773, 416}));
+    // A shadow along the top and left edges, and the corner between the bars filled.
+    EXPECT_EQ(canvas.Operations()[1].points, (std::vector<platform::point>{{792, 0}, {0, 0}, {0, 454}}));
+    EXPECT_EQ(canvas.Operations()[1].pen.linecolour, platform::clBtnShadow);
+    EXPECT_EQ(canvas.Operations()[2].what, platform::drawop::kind::fillrect);
+    EXPECT_EQ(canvas.Operations()[2].area, (platform::rect{774, 417, 792, 435}));
 
     const int invalidations = window.Invalidations();
     window.Resize({400, 300});

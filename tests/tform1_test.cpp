@@ -116,6 +116,11 @@ TEST_F(mainwindow, TheMenusRunTheWindowsCommands) {
     EXPECT_FALSE(form.Menu().StatusBar().Checked());
     EXPECT_FALSE(window.StatusBar()->Visible());
     EXPECT_EQ(form.Picture().Size(), (extent{774, 436}));
+    // Without the status bar the corner between the bars is a size grip.
+    platform::headlesscanvas screen;
+    window.Paint(screen);
+    EXPECT_EQ(screen.Operations().back().what, platform::drawop::kind::sizegrip);
+    EXPECT_EQ(screen.Operations().back().area, (rect{774, 436, 792, 454}));
     form.Menu().StatusBar().Click();
     EXPECT_EQ(form.Picture().Size(), (extent{774, 417}));
 

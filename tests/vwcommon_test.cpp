@@ -266,6 +266,7 @@ TEST_F(Vwcommon, TextHeightMeasuresTheFirstCharacterOrASpace) {
         void Polygon(std::span<const platform::point> p) override { inner.Polygon(p); }
         void Rectangle(const platform::rect& r) override { inner.Rectangle(r); }
         void FillRect(const platform::rect& r) override { inner.FillRect(r); }
+        void DrawSizeGrip(const platform::rect& r) override { inner.DrawSizeGrip(r); }
         void CopyFrom(const platform::bitmap& b, const platform::rect& r) override { inner.CopyFrom(b, r); }
         void SetClipRect(const platform::rect& r) override { inner.SetClipRect(r); }
         void ClearClip() override { inner.ClearClip(); }

@@ -226,7 +226,19 @@ void Tform1::DrawCaret() {
 
 void Tform1::OnPaint(platform::canvas& surface) {
     const platform::extent size = bitmap_->Size();
+    const platform::extent client = window_->ClientSize();
     surface.CopyFrom(*bitmap_, {1, 1, size.width - 1, size.height - 1});
+    surface.SetPen({platform::clBtnShadow, 1});
+    const platform::point edge[] = {{client.width, 0}, {0, 0}, {0, client.height}};
+    surface.Polyline(edge);
+    // The square between the two bars: plain beside the status bar, a size grip without it.
+    const platform::rect corner{size.width, size.height, size.width + ScrollBarSize, size.height + ScrollBarSize};
+    if (statusbar_->Visible()) {
+        surface.SetBrush(platform::clBtnFace);
+        surface.FillRect(corner);
+    } else {
+        surface.DrawSizeGrip(corner);
+    }
     if (!painted_) {
         painted_ = true;
         view_->CalcCaretPixels();

@@ -77,6 +77,8 @@ public:
     // Filled with the brush, no outline.
     virtual void FillRect(const rect& r) = 0;
 
+    // The grip in a window's corner by which it is sized.
+    virtual void DrawSizeGrip(const rect& area) = 0;
     // Copies the area of an off-screen picture to the same place on this canvas.
     virtual void CopyFrom(const bitmap& source, const rect& area) = 0;
 

@@ -34,6 +34,12 @@ constexpr colour Rgb(uint8_t red, uint8_t green, uint8_t blue) {
     return colour(red) | (colour(green) << 8) | (colour(blue) << 16);
 }
 
+// A colour of the system's scheme, by the system's index: the high byte marks it, and the
+// backend looks it up when it draws.
+constexpr colour SystemColour(uint8_t index) { return 0x80000000u | index; }
+inline constexpr colour clBtnShadow = SystemColour(16);
+inline constexpr colour clBtnFace = SystemColour(15);
+
 inline constexpr colour clBlack = Rgb(0, 0, 0);
 inline constexpr colour clWhite = Rgb(255, 255, 255);
 

@@ -67,6 +67,12 @@ void headlesscanvas::FillRect(const rect& r) {
     operations_.push_back(std::move(op));
 }
 
+void headlesscanvas::DrawSizeGrip(const rect& area) {
+    drawop op = Record(drawop::kind::sizegrip);
+    op.area = area;
+    operations_.push_back(std::move(op));
+}
+
 void headlesscanvas::CopyFrom(const bitmap&, const rect& area) {
     drawop op = Record(drawop::kind::bitmapcopy);
     op.area = area;

@@ -10,7 +10,7 @@ namespace quillmap::platform {
 
 // One recorded drawing operation with the state it was drawn in.
 struct drawop {
-    enum class kind { text, wrappedtext, polyline, polygon, rectangle, fillrect, bitmapcopy, clip, clearclip };
+    enum class kind { text, wrappedtext, polyline, polygon, rectangle, fillrect, sizegrip, bitmapcopy, clip, clearclip };
     kind what;
     std::string text;
     std::vector<point> points;  // text: its origin; polylines and polygons: their corners
@@ -47,6 +47,7 @@ public:
     void Polygon(std::span<const point> points) override;
     void Rectangle(const rect& r) override;
     void FillRect(const rect& r) override;
+    void DrawSizeGrip(const rect& area) override;
     void CopyFrom(const bitmap& source, const rect& area) override;
     void SetClipRect(const rect& r) override;
     void ClearClip() override;

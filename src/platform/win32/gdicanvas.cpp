@@ -14,6 +14,9 @@ namespace quillmap::win32 {
 
 namespace {
 
+// System colours are looked up when they are drawn, so they follow the user's scheme.
+COLORREF Resolved(platform::colour c) { return (c & 0xFF000000u) == 0x80000000u ? GetSysColor(c & 0xFF) : c; }
+
 std::vector<POINT> ToPoints(std::span<const platform::point> points) {
     std::vector<POINT> converted;
     converted.reserve(points.size());
@@ -59,7 +62,7 @@ void gdicanvas::SetFont(const platform::fontspec& font) {
     if (state_->fontobject && recoloured == font) {
         // Painting switches colours many times a screen: no new font object for that.
         state_->font = font;
-        SetTextColor(state_->dc, font.textcolour);
+        SetTextColor(state_->dc, Resolved(font.textcolour));
         return;
     }
     fonthandle made = MakeFont(font);
@@ -70,13 +73,13 @@ void gdicanvas::SetFont(const platform::fontspec& font) {
     // The old font is deleted only now that it is no longer selected.
     state_->fontobject = std::move(made);
     state_->font = font;
-    SetTextColor(state_->dc, font.textcolour);
+    SetTextColor(state_->dc, Resolved(font.textcolour));
 }
 
 const platform::fontspec& gdicanvas::Font() const { return state_->font; }
 
 void gdicanvas::SetPen(const platform::penspec& pen) {
-    penhandle made(CreatePen(PS_SOLID, pen.width, pen.linecolour));
+    penhandle made(CreatePen(PS_SOLID, pen.width, Resolved(pen.linecolour)));
     if (!made) {
         return;
     }
@@ -89,7 +92,7 @@ void gdicanvas::SetPen(const platform::penspec& pen) {
 const platform::penspec& gdicanvas::Pen() const { return state_->pen; }
 
 void gdicanvas::SetBrush(platform::colour fill) {
-    brushhandle made(CreateSolidBrush(fill));
+    brushhandle made(CreateSolidBrush(Resolved(fill)));
     if (!made) {
         return;
     }
@@ -103,7 +106,7 @@ platform::colour gdicanvas::Brush() const { return state_->brush; }
 void gdicanvas::TextOut(platform::point at, std::string_view text, platform::textbackground background) {
     if (background) {
         SetBkMode(state_->dc, OPAQUE);
-        SetBkColor(state_->dc, *background);
+        SetBkColor(state_->dc, Resolved(*background));
     } else {
         SetBkMode(state_->dc, TRANSPARENT);
     }
@@ -158,6 +161,11 @@ void gdicanvas::Rectangle(const platform::rect& r) { ::Rectangle(state_->dc, r.l
 void gdicanvas::FillRect(const platform::rect& r) {
     const RECT area = ToRect(r);
     ::FillRect(state_->dc, &area, state_->brushobject.Get());
+}
+
+void gdicanvas::DrawSizeGrip(const platform::rect& area) {
+    RECT grip = ToRect(area);
+    DrawFrameControl(state_->dc, &grip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
 }
 
 void gdicanvas::CopyFrom(const platform::bitmap& source, const platform::rect& area) {

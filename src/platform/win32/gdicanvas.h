@@ -37,6 +37,7 @@ public:
     void Rectangle(const platform::rect& r) override;
     void FillRect(const platform::rect& r) override;
 
+    void DrawSizeGrip(const platform::rect& area) override;
     void CopyFrom(const platform::bitmap& source, const platform::rect& area) override;
     void SetClipRect(const platform::rect& r) override;
     void ClearClip() override;
