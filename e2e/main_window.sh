@@ -80,10 +80,10 @@ check "window is at least the client size" \
 
 # The client area is exactly the size asked for. The view's picture fills it but for the
 # scroll bars (18 pixels, right and below) and the status bar (19 pixels, at the bottom). The
-# picture's first column and last row are never drawn over (it is copied short of its edges),
-# so the column stays white down to the horizontal bar's edge and the row stays white from the
-# frame to the vertical bar; the vertical bar starts at the client's top, right under the white
-# menu bar.
+# picture's second column and last row are never drawn over (it is copied short of its edges,
+# and the client's first column is a shadow line), so the column stays white down to the
+# horizontal bar's edge and the row stays white from the shadow to the vertical bar; the
+# vertical bar starts at the client's top, right under the white menu bar.
 PICTURE_WIDTH=$((CLIENT_WIDTH - 18))
 PICTURE_HEIGHT=$((CLIENT_HEIGHT - 18 - 19))
 FRAME=$(((WINDOW_WIDTH - CLIENT_WIDTH) / 2))
@@ -100,8 +100,8 @@ TOP=$((WINDOW_Y + TOP))
 BOTTOM=$((MIDDLE_Y + BELOW - 1))
 read -r LEFT RUN_ACROSS < <(longest_white_span "$SHOT" "1024x1+0+${BOTTOM}")
 e2e_log "picture from ${LEFT},${TOP} to its last row at ${BOTTOM}"
-check "the view is $PICTURE_WIDTH wide beside its scroll bar (white run $RUN_ACROSS)" \
-    [ "$RUN_ACROSS" -eq "$PICTURE_WIDTH" ]
+check "the view is $PICTURE_WIDTH wide beside its scroll bar (white run $RUN_ACROSS after the shadow)" \
+    [ "$RUN_ACROSS" -eq $((PICTURE_WIDTH - 1)) ]
 check "the view is $PICTURE_HEIGHT high above its scroll bar and status bar ($((BOTTOM - TOP + 1)))" \
     [ $((BOTTOM - TOP + 1)) -eq "$PICTURE_HEIGHT" ]
 CLIENT="${PICTURE_WIDTH}x${PICTURE_HEIGHT}+${LEFT}+${TOP}"
