@@ -67,11 +67,13 @@ void Tform1::NewDocument() {
     if (ConfirmDiscard()) return;
     ReplaceView(MakeView());
     modified_ = false;
-    SetCaption(std::string(UntitledName) + CaptionSuffix);
+    ShowUntitledCaption();
     documentname_.clear();
     opentime_ = -1;
     window_->SetUserData(0);
 }
+
+void Tform1::ShowUntitledCaption() { SetCaption(std::string(UntitledName) + CaptionSuffix); }
 
 void Tform1::OpenCommand() {
     if (ConfirmDiscard()) return;

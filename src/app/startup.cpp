@@ -16,15 +16,18 @@ int RunProgram(platform::application& app, platform::system& system, const std::
     const dialogforms dialogs(app);
     // Messages are written large in every run, whatever the state file held.
     Settings().TextSize = 16;
+    bool opened = false;
     if (!arguments.empty()) {
         try {
             form1.OpenDocument(arguments.front());
             // Another copy shows the file and came forward: this one has nothing to do.
             if (form1.DocumentName().empty()) return 0;
+            opened = true;
         } catch (const bytefileerror&) {
             // An unreadable file leaves the untitled document in place.
         }
     }
+    if (!opened) form1.ShowUntitledCaption();
     form1.Window().Show();
     return app.Run();
 }

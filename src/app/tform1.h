@@ -37,6 +37,8 @@ public:
     // the window then keeps the document it had. A file that can be read but not loaded leaves an
     // empty document under its name, with a message.
     void NewDocument();
+    // The caption of a new document, which the application's title takes too.
+    void ShowUntitledCaption();
     void OpenCommand();
     void OpenDocument(const std::string& path);
     void Save();
