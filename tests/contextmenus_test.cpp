@@ -30,34 +30,22 @@ protected:
     quietwindow events;
     std::unique_ptr<platform::window> window = app.CreateForm({}, events);
     platform::headlesswindow& shown = static_cast<platform::headlesswindow&>(*window);
-    std::vector<std::string> runs;
-
-    menucommand Log(const char* name) {
-        return [this, name] { runs.push_back(name); };
-    }
-    mainmenuhandlers Handlers() {
-        mainmenuhandlers handlers;
-        handlers.undo = Log("undo");
-        handlers.redo = Log("redo");
-        handlers.selectall = Log("selectall");
-        handlers.exit = Log("exit");
-        return handlers;
-    }
+    testing::commandlog log;
 };
 
 TEST_F(ContextMenus, TheWindowsMenuItems) {
-    windowpopup popup(app, Handlers(), false);
+    windowpopup popup(app, log.All(), false);
     EXPECT_EQ(MenuLines(popup.Popup()),
               (lines{Utf8(u8"Отменить\t"), Utf8(u8"Повторить\t"), "---", Utf8(u8"Вырезать\t"),
                      Utf8(u8"Копировать\t"), Utf8(u8"Вставить\t"), Utf8(u8"Выделить всё\t"), "---", "\t",
                      Utf8(u8"Шрифт...\t"), Utf8(u8"Всё лишнее убрано\tF2"), "---", Utf8(u8"Выход\t")}));
     for (size_t i = 0; i < popup.Popup().Count(); ++i) EXPECT_EQ(popup.Popup().Item(i).Visible(), i != 8) << i;
-    EXPECT_EQ(windowpopup(app, Handlers(), true).AllRemoved().Shortcut(), "F12");
+    EXPECT_EQ(windowpopup(app, log.All(), true).AllRemoved().Shortcut(), "F12");
 }
 
 TEST_F(ContextMenus, TheWindowsMenuTakesTheMainMenusStateWhenItOpens) {
-    mainmenu main(app, Handlers(), false);
-    windowpopup popup(app, Handlers(), false);
+    mainmenu main(app, log.All(), false);
+    windowpopup popup(app, log.All(), false);
     platform::menuitem& undo = ItemCalled(popup.Popup(), Utf8(u8"Отменить"));
     platform::menuitem& redo = ItemCalled(popup.Popup(), Utf8(u8"Повторить"));
     // Nothing to undo yet in the main menu; the context menu learns it only when it opens.
@@ -91,11 +79,11 @@ TEST_F(ContextMenus, TheWindowsMenuTakesTheMainMenusStateWhenItOpens) {
     ItemCalled(popup.Popup(), Utf8(u8"Выделить всё")).Click();
     ItemCalled(popup.Popup(), Utf8(u8"Выход")).Click();
     undo.Click();
-    EXPECT_EQ(runs, (lines{"redo", "selectall", "exit"}));
+    EXPECT_EQ(log.runs, (lines{"redo", "selectall", "exit"}));
 }
 
 TEST_F(ContextMenus, TheTaskbarMenuOffersWhatTheWindowStateAllows) {
-    taskbarmenu taskbar(app, {Log("minimise"), Log("maximise"), Log("restore"), Log("exit")});
+    taskbarmenu taskbar(app, {log.Log("minimise"), log.Log("maximise"), log.Log("restore"), log.Log("exit")});
     EXPECT_EQ(MenuLines(taskbar.Popup()), (lines{Utf8(u8"Минимизаровать\t"), Utf8(u8"Максимизировать\t"),
                                                  Utf8(u8"Восстановить\t"), "---", Utf8(u8"Выход\t")}));
     for (size_t i = 0; i < taskbar.Popup().Count(); ++i) EXPECT_EQ(taskbar.Popup().Item(i).IsDefault(), i == 4) << i;
@@ -119,7 +107,7 @@ TEST_F(ContextMenus, TheTaskbarMenuOffersWhatTheWindowStateAllows) {
     maximise.Click();
     restore.Click();
     taskbar.Popup().Item(4).Click();
-    EXPECT_EQ(runs, (lines{"minimise", "maximise", "exit"}));
+    EXPECT_EQ(log.runs, (lines{"minimise", "maximise", "exit"}));
 }
 
 TEST_F(ContextMenus, ShowCommandsOfAPlacementNameTheWindowState) {

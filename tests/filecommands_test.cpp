@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <vector>
 
-#include <unistd.h>
 
 #include "app/fileidentity.h"
 #include "app/statusbartexts.h"
@@ -15,6 +12,7 @@
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
 #include "support/corpus.h"
+#include "support/scratchfolder.h"
 #include "support/settingsguard.h"
 
 namespace quillmap {
@@ -22,20 +20,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 struct filecommands : ::testing::Test {
     filecommands() {
-        fs::create_directories(folder);
         fs::copy_file(testing::CorpusDir() / "welcome2.gif", folder / "welcome2.gif",
                       fs::copy_options::overwrite_existing);
         // The corpus may be read-only; the copy is the user's own file.
         fs::permissions(folder / "welcome2.gif", fs::perms::owner_read | fs::perms::owner_write);
     }
-    ~filecommands() override { fs::remove_all(folder); }
 
     // Types a byte into the document the way an edit would, and marks it changed.
     void Change() {
@@ -47,7 +38,8 @@ struct filecommands : ::testing::Test {
     }
 
     testing::settingsguard settings;
-    fs::path folder = fs::temp_directory_path() / ("quillmap-files-" + std::to_string(::getpid()));
+    testing::scratchfolder scratch;
+    const fs::path& folder = scratch.path();
     platform::headlessapplication app;
     platform::headlesssystem system;
     Tform1 form{app, system};
@@ -81,7 +73,7 @@ TEST_F(filecommands, SaveAsWritesAByteIdenticalCopyAndTakesItsName) {
     app.QueueFileAnswer(copy.string());
     form.SaveAs();
     ASSERT_TRUE(app.FileDialogs().back().save);
-    EXPECT_EQ(Contents(copy), Contents(folder / "welcome2.gif"));
+    EXPECT_EQ(testing::FileText(copy), testing::FileText(folder / "welcome2.gif"));
     EXPECT_EQ(window.Caption(), "copy.gif - Quillmap");
     EXPECT_EQ(form.DocumentName(), copy.string());
 
@@ -90,7 +82,7 @@ TEST_F(filecommands, SaveAsWritesAByteIdenticalCopyAndTakesItsName) {
     EXPECT_EQ(window.Caption(), "* copy.gif - Quillmap");
     form.Save();
     EXPECT_EQ(window.Caption(), "copy.gif - Quillmap");
-    EXPECT_EQ(Contents(copy)[6], '\x07');
+    EXPECT_EQ(testing::FileText(copy)[6], '\x07');
 }
 
 TEST_F(filecommands, AChangedDocumentAsksBeforeItIsDropped) {
@@ -112,14 +104,14 @@ TEST_F(filecommands, AChangedDocumentAsksBeforeItIsDropped) {
     EXPECT_EQ(form.DocumentName(), "");
     EXPECT_EQ(window.Caption(), "\xC1\xE5\xE7\xFB\xEC\xFF\xED\xED\xFB\xE9.gif - Quillmap");
     EXPECT_EQ(form.OpenTime(), -1);
-    EXPECT_EQ(Contents(folder / "welcome2.gif")[6], Contents(testing::CorpusDir() / "welcome2.gif")[6]);
+    EXPECT_EQ(testing::FileText(folder / "welcome2.gif")[6], testing::FileText(testing::CorpusDir() / "welcome2.gif")[6]);
 
     // "Да": saved first, then dropped.
     form.OpenDocument((folder / "welcome2.gif").string());
     Change();
     Answer(0);
     form.NewDocument();
-    EXPECT_EQ(Contents(folder / "welcome2.gif")[6], '\x07');
+    EXPECT_EQ(testing::FileText(folder / "welcome2.gif")[6], '\x07');
     EXPECT_EQ(form.DocumentName(), "");
 }
 
@@ -229,7 +221,7 @@ TEST_F(filecommands, AReadOnlyFileIsSavedOnlyWhenTheUserAllowsIt) {
     Settings().TrySaveReadOnly = true;
     form.Save();
     EXPECT_FALSE(form.Modified());
-    EXPECT_EQ(Contents(file)[6], '\x07');
+    EXPECT_EQ(testing::FileText(file)[6], '\x07');
     // It stays read-only.
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::owner_write, fs::perms::none);
 }

@@ -32,5 +32,12 @@ TEST(FileNames, ATrailingDotIsFollowedByGif) {
     EXPECT_EQ(WithDefaultExtension("C:\\pics\\image."), "C:\\pics\\image.gif");
 }
 
+TEST(FileNames, TheFolderOfAPathHasNoSeparatorAtItsEnd) {
+    EXPECT_EQ(FolderOf("C:\\pics\\cat.gif"), "C:\\pics");
+    EXPECT_EQ(FolderOf("/tmp/a/cat.gif"), "/tmp/a");
+    EXPECT_EQ(FolderOf("C:cat.gif"), "C:");
+    EXPECT_EQ(FolderOf("cat.gif"), "");
+}
+
 }  // namespace
 }  // namespace quillmap::testing

@@ -11,35 +11,11 @@
 namespace quillmap {
 namespace {
 
+using testing::commandlog;
 using testing::ItemCalled;
 using testing::MenuLines;
 using testing::Utf8;
 using lines = std::vector<std::string>;
-
-// Every wired command counts its runs under its own name.
-struct commandlog {
-    std::vector<std::string> runs;
-    menucommand Log(const char* name) {
-        return [this, name] { runs.push_back(name); };
-    }
-    mainmenuhandlers All() {
-        mainmenuhandlers handlers;
-        handlers.newdocument = Log("new");
-        handlers.open = Log("open");
-        handlers.save = Log("save");
-        handlers.saveas = Log("saveas");
-        handlers.print = Log("print");
-        handlers.exit = Log("exit");
-        handlers.undo = Log("undo");
-        handlers.redo = Log("redo");
-        handlers.selectall = Log("selectall");
-        handlers.statusbar = Log("statusbar");
-        handlers.documentinfo = Log("documentinfo");
-        handlers.help = Log("help");
-        handlers.downloadplugins = Log("downloadplugins");
-        return handlers;
-    }
-};
 
 struct MainMenu : ::testing::Test {
     platform::headlessapplication app;

@@ -17,14 +17,6 @@
 
 namespace quillmap {
 
-namespace {
-
-std::string Folder(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-}  // namespace
 
 void Tform1::SetCaption(const std::string& caption) {
     window_->SetCaption(caption);
@@ -109,7 +101,7 @@ void Tform1::OpenDocument(const std::string& path) {
     ReplaceView(std::move(view));
     modified_ = false;
     SetCaption(title);
-    opendialog_.folder = Folder(path);
+    opendialog_.folder = FolderOf(path);
     savedialog_.filename = path;
     window_->SetUserData(FileIdentity(path));
 }

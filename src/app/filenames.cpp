@@ -14,6 +14,12 @@ std::string_view::size_type FileNameStart(std::string_view path) {
 
 std::string FileNameOf(std::string_view path) { return std::string(path.substr(FileNameStart(path))); }
 
+std::string FolderOf(std::string_view path) {
+    std::string_view folder = path.substr(0, FileNameStart(path));
+    if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.remove_suffix(1);
+    return std::string(folder);
+}
+
 std::string WithDefaultExtension(std::string_view path) {
     const std::string_view name = path.substr(FileNameStart(path));
     std::string result(path);

@@ -9,6 +9,8 @@ namespace quillmap {
 
 // The file name without its folder.
 std::string FileNameOf(std::string_view path);
+// The folder the file is in, without a separator at its end; empty for a bare name.
+std::string FolderOf(std::string_view path);
 
 // The name "Сохранить как..." saves under: a file name without an extension gets ".gif".
 // Windows drops a trailing dot from a file name, so "image." would lose its dot and be saved

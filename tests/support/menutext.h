@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/mainmenu.h"
 #include "platform/menu.h"
 
 namespace quillmap::testing {
@@ -13,5 +14,30 @@ std::vector<std::string> MenuLines(const platform::menu& items);
 
 // The item of `items` with this UTF-8 caption; fails the test when there is none.
 platform::menuitem& ItemCalled(const platform::menu& items, const std::string& caption);
+
+// Every wired command counts its runs under its own name.
+struct commandlog {
+    std::vector<std::string> runs;
+    menucommand Log(const char* name) {
+        return [this, name] { runs.push_back(name); };
+    }
+    mainmenuhandlers All() {
+        mainmenuhandlers handlers;
+        handlers.newdocument = Log("new");
+        handlers.open = Log("open");
+        handlers.save = Log("save");
+        handlers.saveas = Log("saveas");
+        handlers.print = Log("print");
+        handlers.exit = Log("exit");
+        handlers.undo = Log("undo");
+        handlers.redo = Log("redo");
+        handlers.selectall = Log("selectall");
+        handlers.statusbar = Log("statusbar");
+        handlers.documentinfo = Log("documentinfo");
+        handlers.help = Log("help");
+        handlers.downloadplugins = Log("downloadplugins");
+        return handlers;
+    }
+};
 
 }  // namespace quillmap::testing
