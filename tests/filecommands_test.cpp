@@ -143,11 +143,12 @@ TEST_F(filecommands, AFileThatCannotBeSavedLeavesTheDocumentChanged) {
               "\xFC \xE8\xE7\xEC\xE5\xED\xE5\xED\xE8\xFF.");
 }
 
-// The coordinates a printed sheet shows, joined digit by digit, one entry per row.
+// The coordinates a printed sheet shows, joined digit by digit, one entry per row. At 254 dpi
+// the coordinate column ends at 156 dots and the codes start at 168.
 std::vector<std::string> PrintedRows(const std::vector<platform::drawop>& sheet) {
     std::map<int32_t, std::string> rows;
     for (const platform::drawop& op : sheet)
-        if (op.what == platform::drawop::kind::text && op.points[0].x < 60 && op.text.size() == 1)
+        if (op.what == platform::drawop::kind::text && op.points[0].x < 160 && op.text.size() == 1)
             rows[op.points[0].y] += op.text;
     std::vector<std::string> coordinates;
     for (const auto& [y, text] : rows)
@@ -159,7 +160,7 @@ TEST_F(filecommands, PrintingPagesThreeToFourDrawsAndDiscardsTheFirstTwo) {
     form.OpenDocument((folder / "welcome2.gif").string());
     platform::headlessprinter& printer = app.Printer();
     // A small page: 600 x 300 pixels at 254 dots per inch, margins of 1 cm = 100 pixels but
-    // none at the bottom; the page number takes one line of 13.
+    // none at the bottom; the page number takes one line of the font, 34 high at this resolution.
     printer.pagesize = {600, 300};
     printer.dotsperinch = {254, 254};
     printer.answer = platform::printrequest{true, 3, 4};
@@ -171,13 +172,13 @@ TEST_F(filecommands, PrintingPagesThreeToFourDrawsAndDiscardsTheFirstTwo) {
     EXPECT_EQ(Settings().ColumnCount, 1);
     EXPECT_EQ(form.View().Rows().Rows(0), 3);  // the signature, one code a row
 
-    // Every page printed alone, for comparison: pages 3 and 4 are the third and fourth of them.
+    // The first five pages printed alone, for comparison: pages 3 and 4 are the third and
+    // fourth of them.
     printer.sheets.clear();
     printer.clearedpages = 0;
-    printer.answer = platform::printrequest{};
-    std::vector<std::vector<platform::drawop>> earlier;
+    printer.answer = platform::printrequest{true, 1, 5};
     form.Print();
-    ASSERT_GT(printer.sheets.size(), 4u);
+    ASSERT_EQ(printer.sheets.size(), 5u);
     EXPECT_EQ(printer.clearedpages, 0);
     const std::vector<std::string> third = PrintedRows(printer.sheets[2]);
     ASSERT_FALSE(third.empty());
@@ -186,10 +187,10 @@ TEST_F(filecommands, PrintingPagesThreeToFourDrawsAndDiscardsTheFirstTwo) {
     printer.answer = platform::printrequest{true, 3, 4};
     form.Print();
     EXPECT_EQ(PrintedRows(printer.sheets[0]), third);
-    // The page number stands centred at the page's foot: "3" is 7 wide at (600 - 7) / 2 - 100.
+    // The page number stands centred at the page's foot: "3" is 17 wide at (600 - 17) / 2 - 100.
     bool numbered = false;
     for (const platform::drawop& op : printer.sheets[0])
-        numbered = numbered || (op.text == "3" && op.points[0] == platform::point{196, 300 - 13 - 100});
+        numbered = numbered || (op.text == "3" && op.points[0] == platform::point{191, 300 - 34 - 100});
     EXPECT_TRUE(numbered);
 }
 

@@ -6,6 +6,7 @@
 #include "app/documentinfo.h"
 #include "app/fileidentity.h"
 #include "app/filenames.h"
+#include "app/printfont.h"
 #include "app/readonlysave.h"
 #include "app/texts.h"
 #include "app/tform1.h"
@@ -167,9 +168,11 @@ void Tform1::Print() {
 void Tform1::PrintPages(platform::printjob& job, int32_t from, int32_t to) {
     const settingvalues& settings = Settings();
     platform::canvas& canvas = job.Canvas();
-    canvas.SetFont(bitmap_->Canvas().Font());
     const platform::extent page = job.PageSize();
     const platform::extent dpi = job.DotsPerInch();
+    // The window's font is in screen pixels; a printer's are many times smaller.
+    const platform::canvas& screen = bitmap_->Canvas();
+    canvas.SetFont(FontAtResolution(screen.Font(), screen.PixelsPerInch().height, dpi.height));
     const int32_t left = RoundHalfEven(settings.LeftMargin * dpi.width / 2.54);
     const int32_t right = RoundHalfEven(settings.RightMargin * dpi.width / 2.54);
     const int32_t top = RoundHalfEven(settings.TopMargin * dpi.height / 2.54);
