@@ -56,5 +56,27 @@ TEST_F(printing, TheFontAndTheLinesHaveOnPaperTheSizeTheScreenShows) {
     }
 }
 
+TEST_F(printing, ThePageKeepsAsManyColumnsAsItsWidthHolds) {
+    // At 300 dpi the font is 41 high, a digit 21 wide: a row of c codes with its coordinates,
+    // value column and a description column of at least 500 takes 934 + 55 × c dots; the
+    // default margins of 1 cm leave the page's width less 236.
+    struct page {
+        int32_t width;
+        int32_t columns;
+    };
+    for (const page p : {page{2480, 8}, {1466, 5}, {1286, 2}, {1200, 1}}) {
+        SCOPED_TRACE("page " + std::to_string(p.width) + " dots wide");
+        Settings().ColumnCount = 8;
+        form.View().RebuildRows();
+        printer.pagesize = {p.width, 3508};
+        printer.sheets.clear();
+        form.Print();
+        ASSERT_EQ(printer.sheets.size(), 1u);
+        EXPECT_EQ(Settings().ColumnCount, p.columns);
+        // The window's rows follow the count the printout took.
+        EXPECT_EQ(form.View().Rows().Rows(0), (3 + p.columns - 1) / p.columns);  // the signature's 3 bytes
+    }
+}
+
 }  // namespace
 }  // namespace quillmap

@@ -181,9 +181,11 @@ void Tform1::PrintPages(platform::printjob& job, int32_t from, int32_t to) {
 
     vwgif printed(canvas, system_);
     printed.SetPrinting(true);
-    printed.SetClientWidth(page.width - right - left);
-    // Too wide for the paper: fewer columns, and the printout keeps the setting.
-    while (printed.ContentWidth() > page.width - left - right && Settings().ColumnCount > 1) --Settings().ColumnCount;
+    // Too wide for the paper: fewer columns, and the setting keeps the count. Measured before
+    // the view knows the paper's width, which its description column would take up whole.
+    const int32_t printable = page.width - left - right;
+    while (printed.ContentWidth() > printable && Settings().ColumnCount > 1) --Settings().ColumnCount;
+    printed.SetClientWidth(printable);
     const int32_t textheight = canvas.TextExtent("0").height;
     int32_t height = page.height - bottom - top;
     if (settings.NumPages) height = std::min(height, page.height - textheight - top);
