@@ -8,12 +8,14 @@
 #include "app/fileidentity.h"
 #include "app/statusbartexts.h"
 #include "app/tform1.h"
+#include "base/cp1251.h"
 #include "base/settings.h"
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
 #include "support/corpus.h"
 #include "support/scratchfolder.h"
 #include "support/settingsguard.h"
+#include "support/utf8.h"
 
 namespace quillmap {
 namespace {
@@ -65,6 +67,20 @@ TEST_F(filecommands, OpeningFromTheDialogShowsTheFileUnderItsName) {
     form.OpenCommand();
     EXPECT_EQ(system.Beeps(), beeps + 1);
     EXPECT_EQ(form.DocumentName(), path);
+}
+
+TEST_F(filecommands, AFileTooLargeToLoadOpensAsAnEmptyDocumentUnderItsName) {
+    // Positions are 32-bit: one byte more than 2 GiB - 1 is too many.
+    const fs::path big = folder / "big.gif";
+    testing::PutSparseFile(big, std::uintmax_t{1} << 31);
+    app.QueueFileAnswer(big.string());
+    form.OpenCommand();
+    EXPECT_EQ(system.Beeps(), 1);
+    ASSERT_EQ(app.Errors().size(), 1u);
+    EXPECT_EQ(Cp1251ToUtf8(app.Errors()[0]), testing::Utf8(u8"Файл открыть не получилось (возможно, он слишком велик)"));
+    EXPECT_EQ(form.DocumentName(), big.string());
+    EXPECT_EQ(window.Caption(), "big.gif - Quillmap");
+    EXPECT_EQ(form.View().DocumentLength(), 0);
 }
 
 TEST_F(filecommands, SaveAsWritesAByteIdenticalCopyAndTakesItsName) {

@@ -8,6 +8,7 @@
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
 #include "support/corpus.h"
+#include "support/scratchfolder.h"
 #include "support/settingsguard.h"
 #include "support/utf8.h"
 
@@ -28,6 +29,21 @@ TEST(Startup, MakesTheApplicationAToolWindowAndShowsTheMainWindow) {
     // the loop ended.
     ASSERT_EQ(app.Windows().size(), 9u);
     for (const auto* window : app.Windows()) EXPECT_EQ(window, nullptr);
+}
+
+TEST(Startup, AFileTooLargeToLoadOnTheCommandLineOpensEmptyUnderItsName) {
+    testing::settingsguard settings;
+    testing::scratchfolder scratch;
+    // Positions are 32-bit: one byte more than 2 GiB - 1 is too many.
+    const std::filesystem::path big = scratch / "big.gif";
+    testing::PutSparseFile(big, std::uintmax_t{1} << 31);
+    platform::headlessapplication app;
+    platform::headlesssystem system;
+    RunProgram(app, system, {big.string()});
+    EXPECT_EQ(system.Beeps(), 1);
+    ASSERT_EQ(app.Errors().size(), 1u);
+    EXPECT_EQ(Cp1251ToUtf8(app.Errors()[0]), testing::Utf8(u8"Файл открыть не получилось (возможно, он слишком велик)"));
+    EXPECT_EQ(app.Title(), "big.gif - Quillmap");
 }
 
 TEST(Startup, MainWindowCaptionSizeAndBackground) {

@@ -83,8 +83,9 @@ void Tform1::OpenCommand() {
 }
 
 void Tform1::OpenDocument(const std::string& path) {
-    // Only a file that can be opened at all replaces the document.
-    bytefile(Cp1251Path(path), bytefile::openmode::reading).Close();
+    // Only a file that can be opened at all replaces the document; one too large to load
+    // still does, empty, with a message.
+    TestReadable(Cp1251Path(path));
     const std::string title = FileNameOf(path) + CaptionSuffix;
     // One file, one window: a copy that shows it already comes forward instead.
     if (app_.BringForwardOtherWindow(title, FileIdentity(path), *window_)) return;
