@@ -57,6 +57,8 @@ TEST(Startup, MainWindowCaptionSizeAndBackground) {
     EXPECT_EQ(window.ClientSize(), (platform::extent{792, 454}));
     EXPECT_EQ(window.Design().background, platform::clWhite);
     EXPECT_TRUE(window.Design().mainwindow);
+    // The user cannot size it below 100 x 100.
+    EXPECT_EQ(window.Design().minimum, (platform::extent{100, 100}));
 
     // The picture leaves room for the two scroll bars (18) and the status bar (19), and is
     // copied to the window but for its one-pixel border.

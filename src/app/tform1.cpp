@@ -13,6 +13,8 @@ namespace quillmap {
 namespace {
 
 constexpr platform::extent InitialClient{792, 454};
+// The user may make the window small, but never smaller than this.
+constexpr platform::extent MinimumSize{100, 100};
 
 platform::fontspec WindowFont() {
     platform::fontspec font;
@@ -34,6 +36,7 @@ Tform1::Tform1(platform::application& app, platform::system& system) : app_(app)
     design.client = InitialClient;
     design.background = platform::clWhite;
     design.mainwindow = true;
+    design.minimum = MinimumSize;
     window_ = app_.CreateForm(design, *this);
     bitmap_ = app_.CreateBitmap(InitialClient);
     bitmap_->Canvas().SetFont(WindowFont());

@@ -44,6 +44,9 @@ struct formdesign {
     colour background = clWhite;
     // Own taskbar button and no owner window (the main window).
     bool mainwindow = false;
+    // The smallest the user may size the whole window, frame included; 0 leaves that side to
+    // the system.
+    extent minimum{0, 0};
 };
 
 class window {

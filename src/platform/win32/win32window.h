@@ -44,6 +44,7 @@ private:
     brushhandle background_;
     windowhandle handle_;
     platform::menu* menubar_ = nullptr;
+    platform::extent minimum_;
     // Events reach the owner only between the end of construction and the start of destruction:
     // Windows sends WM_SIZE from inside CreateWindowEx, before the owner holds this window.
     bool ready_ = false;
