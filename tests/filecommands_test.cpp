@@ -83,6 +83,44 @@ TEST_F(filecommands, AFileTooLargeToLoadOpensAsAnEmptyDocumentUnderItsName) {
     EXPECT_EQ(form.View().DocumentLength(), 0);
 }
 
+TEST_F(filecommands, ANameTheSystemGaveOnlyApproximatelyIsRefusedWithAMessage) {
+    // "café.gif" arrives as "caf?.gif". This file system allows '?' in a name, so a file of that
+    // name here stands for whatever such a name might otherwise reach.
+    const std::string opened = (folder / "welcome2.gif").string();
+    form.OpenDocument(opened);
+    const fs::path lookalike = folder / "caf?.gif";
+    fs::copy_file(folder / "welcome2.gif", lookalike);
+    const std::string message = "Я не могу работать с \"" + lookalike.string() +
+                                "\": в этом имени есть буквы, которых нет в кодировке Windows-1251 (вместо них "
+                                "я вижу знаки \"?\"). Переименуйте, пожалуйста, файл или папку.";
+
+    app.QueueFileAnswer(lookalike.string());
+    form.OpenCommand();
+    EXPECT_EQ(system.Beeps(), 1);
+    ASSERT_EQ(app.Errors().size(), 1u);
+    EXPECT_EQ(app.Errors()[0], message);
+    EXPECT_EQ(form.DocumentName(), opened);
+
+    // Saving under such a name writes nothing and keeps the document's own name.
+    Change();
+    const std::string before = testing::FileText(lookalike);
+    app.QueueFileAnswer(lookalike.string());
+    form.SaveAs();
+    EXPECT_EQ(system.Beeps(), 2);
+    ASSERT_EQ(app.Errors().size(), 2u);
+    EXPECT_EQ(app.Errors()[1], message);
+    EXPECT_EQ(testing::FileText(lookalike), before);
+    EXPECT_EQ(form.DocumentName(), opened);
+    EXPECT_TRUE(form.Modified());
+
+    // Help lives in the program's folder: not in one that only looks like it.
+    app.programfolder = "C:\\Caf?";
+    form.Help();
+    EXPECT_TRUE(app.ShellOpens().empty());
+    ASSERT_EQ(app.Errors().size(), 3u);
+    EXPECT_NE(app.Errors()[2].find("\"C:\\Caf?\""), std::string::npos);
+}
+
 TEST_F(filecommands, SaveAsWritesAByteIdenticalCopyAndTakesItsName) {
     form.OpenDocument((folder / "welcome2.gif").string());
     const fs::path copy = folder / "copy.gif";

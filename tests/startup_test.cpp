@@ -46,6 +46,22 @@ TEST(Startup, AFileTooLargeToLoadOnTheCommandLineOpensEmptyUnderItsName) {
     EXPECT_EQ(app.Title(), "big.gif - Quillmap");
 }
 
+TEST(Startup, ANameTheSystemGaveOnlyApproximatelyIsRefusedAndTheProgramStartsUntitled) {
+    testing::settingsguard settings;
+    testing::scratchfolder scratch;
+    // "café.gif" arrives as "caf?.gif": a name this file system allows, so the file is there to
+    // be wrongly opened.
+    const std::filesystem::path lookalike = scratch / "caf?.gif";
+    std::filesystem::copy_file(testing::CorpusDir() / "welcome2.gif", lookalike);
+    platform::headlessapplication app;
+    platform::headlesssystem system;
+    RunProgram(app, system, {lookalike.string()});
+    EXPECT_EQ(system.Beeps(), 1);
+    ASSERT_EQ(app.Errors().size(), 1u);
+    EXPECT_NE(app.Errors()[0].find(lookalike.string()), std::string::npos);
+    EXPECT_EQ(Cp1251ToUtf8(app.Title()), testing::Utf8(u8"Безымянный.gif - Quillmap"));
+}
+
 TEST(Startup, MainWindowCaptionSizeAndBackground) {
     platform::headlessapplication app;
     platform::headlesssystem system;

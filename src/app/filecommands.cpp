@@ -24,7 +24,7 @@ void Tform1::SetCaption(const std::string& caption) {
     app_.SetTitle(caption);
 }
 
-void Tform1::ShowError(const char* text) {
+void Tform1::ShowError(std::string_view text) {
     BeginDialog();
     app_.ShowError(text);
     EndDialog();
@@ -68,10 +68,17 @@ void Tform1::NewDocument() {
 
 void Tform1::ShowUntitledCaption() { SetCaption(std::string(UntitledName) + CaptionSuffix); }
 
+bool Tform1::AcceptFileName(const std::string& path) {
+    if (ExactFileName(path)) return true;
+    system_.Beep();
+    ShowError(InexactNameStart + path + InexactNameEnd);
+    return false;
+}
+
 void Tform1::OpenCommand() {
     if (ConfirmDiscard()) return;
     BeginDialog();
-    if (app_.ChooseFile(opendialog_)) {
+    if (app_.ChooseFile(opendialog_) && AcceptFileName(opendialog_.filename)) {
         try {
             OpenDocument(opendialog_.filename);
             savedialog_.filterindex = opendialog_.filterindex;
@@ -126,7 +133,7 @@ void Tform1::Save() {
 void Tform1::SaveAs() {
     BeginDialog();
     savedialog_.filterindex = 1;
-    if (app_.ChooseFile(savedialog_)) {
+    if (app_.ChooseFile(savedialog_) && AcceptFileName(savedialog_.filename)) {
         const std::string name = WithDefaultExtension(savedialog_.filename);
         try {
             SaveRespectingReadOnly(system_.Files(), Cp1251Path(name), Settings().TrySaveReadOnly,
@@ -234,7 +241,10 @@ void Tform1::Exit() {
     app_.Terminate();
 }
 
-void Tform1::Help() { app_.OpenWithShell(HelpFileName, app_.ProgramFolder()); }
+void Tform1::Help() {
+    const std::string folder = app_.ProgramFolder();
+    if (AcceptFileName(folder)) app_.OpenWithShell(HelpFileName, folder);
+}
 
 void Tform1::DownloadPlugins() { app_.OpenWithShell(PluginPage, ""); }
 

@@ -47,6 +47,9 @@ public:
     void Exit();
     void Help();
     void DownloadPlugins();
+    // True when the system gave the name exactly; otherwise the name is refused with a beep and
+    // a message, and no file is touched: it could be another file that only looks like it.
+    bool AcceptFileName(const std::string& path);
     // Asks about a changed document before it is dropped; true when the command must stop.
     bool ConfirmDiscard();
     // The edit commands of the menus.
@@ -115,7 +118,7 @@ private:
     // A fresh view with the window's sizes, scrolled to the top.
     void ReplaceView(std::unique_ptr<vwgif> view);
     void SetCaption(const std::string& caption);
-    void ShowError(const char* text);
+    void ShowError(std::string_view text);
     // The document on the printer's pages, from..to counted from 1; earlier pages are drawn and
     // thrown away so that page numbers stay those of the whole printout.
     void PrintPages(platform::printjob& job, int32_t from, int32_t to);
