@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,58 @@ TEST(VwStructDocument, RewritingBlocksReplacesTheDocumentAndForgetsTheHistory) {
     std::string kept = SmallGifText();
     kept.erase(2, 8);
     EXPECT_EQ(early.Text(), kept);
+}
+
+// The entries' starts in the row table, and the tree as text.
+std::string Outline(const vwstruct& view) {
+    std::string text = DescribeTree(view.Root());
+    for (int32_t entry = 0; entry < view.Rows().EntryCount(); ++entry)
+        text += std::to_string(view.Rows().Start(entry)) + ' ';
+    return text;
+}
+
+TEST(VwStructDocument, EveryWholeDocumentChangeShowsTheTreeOfAFreshParse) {
+    // The rewritten signature no longer matches: nothing of the old blocks may stay.
+    const auto notagif = [](int32_t& count, const uint8_t*& bytes, bool& last) {
+        static const std::string text = "not a GIF";
+        count = static_cast<int32_t>(text.size());
+        bytes = reinterpret_cast<const uint8_t*>(text.data());
+        last = true;
+    };
+    const struct {
+        const char* name;
+        std::function<void(vwstruct&)> change;
+    } cases[] = {
+        {"RecalcMetrics", [](vwstruct& view) { view.RecalcMetrics(); }},
+        {"Clear", [](vwstruct& view) { view.Clear(); }},
+        {"RewriteBlocks", [&](vwstruct& view) { view.RewriteBlocks(notagif); }},
+        {"RewriteFields",
+         [&](vwstruct& view) {
+             view.RewriteFields([&](uint32_t, int32_t& length, const uint8_t*& bytes, bool&, bool& stop) {
+                 bool last = false;
+                 notagif(length, bytes, last);
+                 stop = true;
+             });
+         }},
+        {"AppendBytes then ReparseAll",
+         [](vwstruct& view) {
+             // A second GIF after the first one's trailer: gaps after a whole file.
+             const std::vector<uint8_t> more = SmallGif();
+             view.AppendBytes(more.data(), static_cast<int32_t>(more.size()));
+             view.ReparseAll();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        documentfixture f(SmallGif());
+        // A block opened by the user closes with the old tree.
+        ASSERT_TRUE(f.view.Root().Child(2).IsContainer());
+        static_cast<cont&>(f.view.Root().Child(2)).SetExpanded(true);
+        f.view.RebuildRows();
+        c.change(f.view);
+        const documentfixture fresh(f.view.Bytes());
+        EXPECT_EQ(FirstDifference(Outline(f.view), Outline(fresh.view)), "");
+    }
 }
 
 // One line per callback: serial (0 for gaps and ends), length and the first byte.

@@ -12,6 +12,10 @@
 namespace quillmap {
 
 void vwstruct::ReparseAll() {
+    // A whole document is a new one: parsed over the old tree, a file whose first bytes changed
+    // would keep blocks the new bytes do not have.
+    root_->Reset();
+    root_->SetStart(0);
     root_->Parse();
     RebuildRows();
 }
