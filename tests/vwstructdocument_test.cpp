@@ -202,13 +202,13 @@ TEST(VwStructDocument, ReadFieldsWalksLevelsWithGapsAndEnds) {
     const uint32_t descriptor = f.view.Root().Child(1).Serial();
     f.view.ReadFields([&](uint32_t serial, int32_t length, const uint8_t* at, bool& descend, bool&) {
         log.Add(f, serial, length, at);
-        // Into the screen descriptor, and into the signature, which has nothing inside.
-        descend = serial == descriptor || serial == f.view.Root().Child(0).Serial();
+        // Into the screen descriptor, and into the signature and the gap, which have nothing inside.
+        descend = serial == descriptor || serial == f.view.Root().Child(0).Serial() || (serial == 0 && at);
     });
     const std::vector<std::string> expected{
         "field 3 @0", "end 0",  // the signature, and the end of what lies inside it
         "field 10 @3", "field 3 @3", "field 2 @6", "field 2 @8", "field 1 @10", "field 1 @11", "field 1 @12", "end 0",
-        "field 15 @13", "field 1 @28", "gap 2 @29", "end 0"};
+        "field 15 @13", "field 1 @28", "gap 2 @29", "end 0", "end 0"};
     EXPECT_EQ(log.lines, expected);
 
     walklog stopped;
