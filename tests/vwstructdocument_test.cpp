@@ -57,6 +57,39 @@ TEST(VwStructDocument, UndoAndRedoPutTheCaretBackOnItsDigitAndArea) {
     EXPECT_FALSE(f.view.InCodes());
 }
 
+TEST(VwStructDocument, BytesTypedAfterADeletionUndoWithItAsOneStep) {
+    const uint8_t codes = CaretStateByte(true, 0, 0);
+    const struct {
+        const char* name;
+        int32_t offset;  // where the byte is typed after two bytes were deleted at 6
+        int32_t count;   // 1 overwrites, 0 inserts
+        size_t steps;    // undo steps back to the original
+    } cases[] = {
+        {"overwrite where the deletion was", 6, 1, 1},
+        {"insert where the deletion was", 6, 0, 1},
+        {"overwrite elsewhere", 20, 1, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        documentfixture f(SmallGif());
+        f.view.ReplaceBytes(6, 2, "", codes, 6);
+        f.view.MarkOpen();
+        f.view.ReplaceBytes(c.offset, c.count, "\x33", codes, c.offset + 1);
+        const std::string edited = f.Text();
+        EXPECT_EQ(f.view.UndoList().size(), c.steps);
+        for (size_t step = 0; step < c.steps; ++step) f.view.Undo();
+        EXPECT_EQ(f.Text(), SmallGifText());
+        for (size_t step = 0; step < c.steps; ++step) f.view.Redo();
+        EXPECT_EQ(f.Text(), edited);
+    }
+}
+
+TEST(VwStructDocument, EveryKeyButTabTypesOverASelection) {
+    documentfixture f(SmallGif());
+    for (const char key : {'0', 'F', ' ', '\r', '\x08', 'z'}) EXPECT_TRUE(f.view.KeyReplacesSelection(key)) << int(key);
+    EXPECT_FALSE(f.view.KeyReplacesSelection('\t'));
+}
+
 TEST(VwStructDocument, ACopyTakesTheBytesInBlocksAndTheOpenContainers) {
     documentfixture source(SmallGif());
     // Open the screen descriptor in the source.
