@@ -78,6 +78,8 @@ public:
     int32_t PositionToLinear(int32_t column, int32_t line) const override;
     // With a view of the same class, the other view also opens and closes the same containers.
     void CopyDocumentTo(vwcommon& other) const override;
+    // Tab moves between the codes and a value text; it never types over a selection.
+    bool KeyReplacesSelection(char key) const override { return key != '\t'; }
     void ReparseAll() override;
     void ReadBlocks(const blockreader& callback) const override;
     void RewriteBlocks(const blockrewriter& callback) override;
