@@ -194,6 +194,8 @@ void vwstruct::Reverse(undorec record, bool undoing) {
 
 void vwstruct::Undo() {
     if (!CanUndo()) return;
+    // A deletion still waiting for its typing is a whole step of its own.
+    CloseOpenRecord();
     if (UndoList().back().Kind != undokind::BytesReplaced) {
         vwcommon::Undo();
         return;
