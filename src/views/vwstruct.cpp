@@ -13,9 +13,7 @@ namespace quillmap {
 vwstruct::vwstruct(platform::canvas& surface, platform::system& system, const rootmaker& makeroot)
     : vwcommon(surface), system_(system), root_(makeroot(*this)) {
     MeasureGlyphs();
-    root_->SetStart(0);
-    root_->Parse();
-    RebuildRows();
+    vwstruct::ReparseAll();
     CalcCaretPixels();
 }
 
@@ -30,10 +28,7 @@ structmetrics vwstruct::Metrics() const {
 
 void vwstruct::RecalcMetrics() {
     MeasureGlyphs();
-    root_->TruncateChildren(0);
-    root_->SetStart(0);
-    root_->Parse();
-    RebuildRows();
+    ReparseAll();
     CalcCaretPixels();
 }
 
