@@ -98,6 +98,11 @@ public:
                       int32_t caretafter);
 
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
+    // Counts the changes of the bytes, so that a caller can tell whether a key changed any.
+    uint64_t EditCount() const { return editcount_; }
+    // Ctrl+Home and Ctrl+End: the first code, or the end of the document, on digit 0.
+    void DocumentStart(bool shift) { MoveCaret(0, 0, shift); }
+    void DocumentEnd(bool shift) { MoveCaret(DocumentLength(), 0, shift); }
     cont& Root() const { return *root_; }
     const rowtable& Rows() const { return rows_; }
     // The geometry for the current window size and margins.
@@ -187,6 +192,7 @@ private:
     bool incodes_ = true;
     int32_t textline_ = 0;
     std::string valuetext_;
+    uint64_t editcount_ = 0;
 };
 
 }  // namespace quillmap

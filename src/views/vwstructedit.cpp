@@ -39,7 +39,8 @@ bool vwstruct::EditBytes(int32_t offset, int32_t count, std::string_view newbyte
 }
 
 bool vwstruct::TypeChar(char character) {
-    if (!incodes_) return false;
+    // Tab moves into the value texts, which the display styles will bring.
+    if (!incodes_ || character == '\t') return false;
     const settingvalues& s = Settings();
     const int32_t base = s.TextBaseSyst;
     const int32_t d = DigitValue(character);
