@@ -197,3 +197,26 @@ TEST(FormInput, TheWheelAndAutoscrollMoveTheView) {
 
 }  // namespace
 }  // namespace quillmap
+
+namespace quillmap {
+namespace {
+
+TEST(FormInput, AClickInTheValueColumnTypesCharactersThere) {
+    inputwindow w("\x4F\x12\x33\x44\x55");
+    const structmetrics m = w.form.View().Metrics();
+    const int32_t first = w.form.View().Canvas().TextExtent("O").width;
+    // Just inside the second character of the first row.
+    const point at{m.ValueLeft + first + 1, w.At(0, 0).y};
+    w.window.MouseDown(at);
+    w.window.MouseUp(at);
+    EXPECT_FALSE(w.form.View().InCodes());
+    w.window.Type('Z', 'z');
+    EXPECT_EQ(w.Bytes(), "\x4Fz\x12\x33\x44\x55");
+    // Tab goes back to the codes, onto the code after the typed one.
+    w.window.Type(vkTab, '\t');
+    EXPECT_TRUE(w.form.View().InCodes());
+    EXPECT_EQ(w.Caret(), (caretend{2, 0}));
+}
+
+}  // namespace
+}  // namespace quillmap

@@ -140,6 +140,9 @@ protected:
     // A press on an entry's description shows the text whole in a popup window; until the popup
     // windows exist the press only leaves the caret where it was.
     virtual void ShowDescription(int32_t /*entry*/, int64_t /*y inside the block*/) {}
+    // A press on the button of an image block's data decodes the image and shows it; the GIF view
+    // does it with the image popup, until then the press does nothing.
+    virtual void ShowImage(pole& /*field*/) {}
 
 private:
     // Puts the new bytes in place of count bytes at offset and tells the tree: a recheck when
@@ -173,6 +176,19 @@ private:
     // The edits of the codes: the bytes go through ReplaceBytes, then the caret's digits are set.
     bool EditBytes(int32_t offset, int32_t count, std::string_view newbytes, int32_t digitbefore,
                    int32_t caretafter, int32_t digitafter);
+    // The value text: the caret's row of bytes as characters, entered with Tab or a click in the
+    // value column. Its moves go over the rows' characters, across rows and entries.
+    enum class valuemove : uint8_t { left, right, up, down, linestart, lineend, pageup, pagedown };
+    void EnterValueText();
+    void ToggleArea();
+    void MoveInValueText(valuemove move, bool shift, int32_t& rememberedx);
+    // Its edits put characters' codes in as bytes; the caret stays in the value text.
+    bool EditValueBytes(int32_t offset, int32_t count, std::string_view newbytes, int32_t caretafter);
+    bool TypeInValueText(char character);
+    bool DeleteInValueText(bool before);
+    bool DeleteSelectionInValueText();
+    // x from the value column's left edge.
+    void ClickInValueText(int64_t x, int32_t line, bool extend);
     // The block top of an entry in the mouse's coordinates, and the entry under a point.
     int64_t MouseBlockTop(int32_t entry) const;
     int32_t EntryAtMouse(int32_t y) const;

@@ -50,7 +50,11 @@ void vwstruct::NormaliseSelection() {
 }
 
 bool vwstruct::CaretLeft(bool ctrl, bool shift) {
-    if (!incodes_) return false;
+    int32_t none = -1;
+    if (!incodes_) {
+        MoveInValueText(valuemove::left, shift, none);
+        return true;
+    }
     const int32_t byte = CaretLinear();
     if (!ctrl && curdigit_ > 0) {
         MoveCaret(byte, std::min(curdigit_, CodeDigits(byte)) - 1, shift);
@@ -62,7 +66,11 @@ bool vwstruct::CaretLeft(bool ctrl, bool shift) {
 }
 
 bool vwstruct::CaretRight(bool ctrl, bool shift) {
-    if (!incodes_) return false;
+    int32_t none = -1;
+    if (!incodes_) {
+        MoveInValueText(valuemove::right, shift, none);
+        return true;
+    }
     const int32_t byte = CaretLinear();
     if (byte >= DocumentLength()) return false;
     if (!ctrl && curdigit_ < CodeDigits(byte) - 1)
@@ -86,7 +94,11 @@ bool vwstruct::MoveToLine(int32_t line, bool shift, int32_t& rememberedx) {
 }
 
 bool vwstruct::CaretUp(bool ctrl, bool shift, int32_t& rememberedx) {
-    if (!incodes_ || caretline_ == 0) return false;
+    if (!incodes_) {
+        MoveInValueText(valuemove::up, shift, rememberedx);
+        return true;
+    }
+    if (caretline_ == 0) return false;
     int32_t line = caretline_ - 1;
     if (ctrl) {
         const int32_t entry = rows_.PlaceOfLine(caretline_).entry;
@@ -96,7 +108,11 @@ bool vwstruct::CaretUp(bool ctrl, bool shift, int32_t& rememberedx) {
 }
 
 bool vwstruct::CaretDown(bool ctrl, bool shift, int32_t& rememberedx) {
-    if (!incodes_ || caretline_ >= lastline_) return false;
+    if (!incodes_) {
+        MoveInValueText(valuemove::down, shift, rememberedx);
+        return true;
+    }
+    if (caretline_ >= lastline_) return false;
     int32_t line = caretline_ + 1;
     if (ctrl) {
         const int32_t entry = rows_.PlaceOfLine(caretline_).entry;
@@ -106,12 +122,20 @@ bool vwstruct::CaretDown(bool ctrl, bool shift, int32_t& rememberedx) {
 }
 
 void vwstruct::LineStart(bool shift) {
-    if (!incodes_) return;
+    int32_t none = -1;
+    if (!incodes_) {
+        MoveInValueText(valuemove::linestart, shift, none);
+        return;
+    }
     MoveCaret(CaretLinear() - caretcolumn_, 0, shift);
 }
 
 void vwstruct::LineEnd(bool shift) {
-    if (!incodes_) return;
+    int32_t none = -1;
+    if (!incodes_) {
+        MoveInValueText(valuemove::lineend, shift, none);
+        return;
+    }
     const int32_t rowstart = CaretLinear() - caretcolumn_;
     const lineplace place = rows_.PlaceOfLine(caretline_);
     const int32_t last = std::min({rowstart + ColumnCount() - 1, EntryLastPosition(place.entry), DocumentLength() - 1});
@@ -150,11 +174,19 @@ int32_t vwstruct::PageTarget(bool down) const {
 }
 
 void vwstruct::PageUp(bool shift, int32_t& rememberedx) {
-    if (incodes_ && caretline_ > 0) MoveToLine(PageTarget(false), shift, rememberedx);
+    if (!incodes_) {
+        MoveInValueText(valuemove::pageup, shift, rememberedx);
+        return;
+    }
+    if (caretline_ > 0) MoveToLine(PageTarget(false), shift, rememberedx);
 }
 
 void vwstruct::PageDown(bool shift, int32_t& rememberedx) {
-    if (incodes_ && caretline_ < lastline_) MoveToLine(PageTarget(true), shift, rememberedx);
+    if (!incodes_) {
+        MoveInValueText(valuemove::pagedown, shift, rememberedx);
+        return;
+    }
+    if (caretline_ < lastline_) MoveToLine(PageTarget(true), shift, rememberedx);
 }
 
 void vwstruct::SelectAll() {

@@ -179,7 +179,7 @@ void vwstruct::Reverse(undorec record, bool undoing) {
     curdigit_ = DigitBefore(edit.caretstate);
     anchordigit_ = curdigit_;
     incodes_ = quillmap::InCodes(edit.caretstate);
-    textline_ = 0;
+    if (!incodes_) EnterValueText();
     CalcCaretPixels();
     EnsureCaretVisible();
 
