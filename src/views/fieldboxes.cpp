@@ -15,6 +15,11 @@ boxhit BoxAt(const structmetrics& m, int64_t x, int64_t y) {
     return boxhit::none;
 }
 
+bool ImageButtonAt(const structmetrics& m, int64_t x, int64_t y) {
+    const int64_t left = x - BoxesRight(m);
+    return y >= 10 && y <= 29 && left >= -20 && left <= -2;
+}
+
 bool IsFirstChildOfInnerContainer(const pole& field) {
     const cont* parent = field.Parent();
     return parent && parent->Parent() && parent->ChildCount() > 0 && &parent->Child(0) == &field;

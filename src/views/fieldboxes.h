@@ -15,6 +15,8 @@ enum class boxhit : uint8_t { none, collapse, expand };
 int32_t BoxesRight(const structmetrics& m);
 // The box under a point: x unscrolled, y from the top of the block.
 boxhit BoxAt(const structmetrics& m, int64_t x, int64_t y);
+// Whether a point (as for BoxAt) is on the button an image block's data shows under the boxes.
+bool ImageButtonAt(const structmetrics& m, int64_t x, int64_t y);
 // A first child inside a container other than the root: its minus closes that container.
 bool IsFirstChildOfInnerContainer(const pole& field);
 

@@ -64,7 +64,12 @@ codeselection vwstruct::Selection() const {
 }
 
 bytespan vwstruct::SelectedValueBytes() const {
-    if (!incodes_) return {};
+    if (!incodes_) {
+        // In the value text caret and anchor stand between characters, that is between bytes.
+        const int32_t caret = CaretLinear();
+        const int32_t anchor = PositionToLinear(anchorcolumn_, anchorline_);
+        return {std::min(caret, anchor), std::max(caret, anchor)};
+    }
     return SelectedBytes(CaretEnd(), AnchorEnd());
 }
 

@@ -18,19 +18,26 @@ int32_t vwstruct::EntryLastPosition(int32_t entry) const {
     return std::min(rows_.Start(entry) + std::max(1, rows_.Extent(entry)) - 1, DocumentLength());
 }
 
-void vwstruct::MoveCaret(int32_t byte, int32_t digit, bool shift) {
+void vwstruct::AnchorOnCaret() {
+    anchorcolumn_ = caretcolumn_;
+    anchorline_ = caretline_;
+    anchordigit_ = curdigit_;
+}
+
+void vwstruct::PlaceCaretOnDigit(int32_t byte, int32_t digit, bool shift) {
     const textpos at = LinearToPosition(std::clamp(byte, 0, DocumentLength()));
     caretcolumn_ = at.column;
     caretline_ = at.line;
     curdigit_ = byte >= DocumentLength() ? 0 : digit;
     incodes_ = true;
-    if (shift) {
+    if (shift)
         NormaliseSelection();
-    } else {
-        anchorcolumn_ = caretcolumn_;
-        anchorline_ = caretline_;
-        anchordigit_ = curdigit_;
-    }
+    else
+        AnchorOnCaret();
+}
+
+void vwstruct::MoveCaret(int32_t byte, int32_t digit, bool shift) {
+    PlaceCaretOnDigit(byte, digit, shift);
     CalcCaretPixels();
     EnsureCaretVisible();
 }
@@ -42,15 +49,16 @@ void vwstruct::NormaliseSelection() {
         anchordigit_ = 0;
     }
     const caretend caret = CaretEnd();
-    if (caret.byte < DocumentLength() && caret.digit >= CodeDigits(caret.byte) && AnchorEnd() == caretend{caret.byte + 1, 0}) {
-        anchorcolumn_ = caretcolumn_;
-        anchorline_ = caretline_;
-        anchordigit_ = curdigit_;
-    }
+    if (caret.byte < DocumentLength() && caret.digit >= CodeDigits(caret.byte) && AnchorEnd() == caretend{caret.byte + 1, 0})
+        AnchorOnCaret();
 }
 
 bool vwstruct::CaretLeft(bool ctrl, bool shift) {
-    if (!incodes_) return false;
+    int32_t none = -1;
+    if (!incodes_) {
+        MoveInValueText(valuemove::left, shift, none);
+        return true;
+    }
     const int32_t byte = CaretLinear();
     if (!ctrl && curdigit_ > 0) {
         MoveCaret(byte, std::min(curdigit_, CodeDigits(byte)) - 1, shift);
@@ -62,7 +70,11 @@ bool vwstruct::CaretLeft(bool ctrl, bool shift) {
 }
 
 bool vwstruct::CaretRight(bool ctrl, bool shift) {
-    if (!incodes_) return false;
+    int32_t none = -1;
+    if (!incodes_) {
+        MoveInValueText(valuemove::right, shift, none);
+        return true;
+    }
     const int32_t byte = CaretLinear();
     if (byte >= DocumentLength()) return false;
     if (!ctrl && curdigit_ < CodeDigits(byte) - 1)
@@ -86,7 +98,11 @@ bool vwstruct::MoveToLine(int32_t line, bool shift, int32_t& rememberedx) {
 }
 
 bool vwstruct::CaretUp(bool ctrl, bool shift, int32_t& rememberedx) {
-    if (!incodes_ || caretline_ == 0) return false;
+    if (!incodes_) {
+        MoveInValueText(valuemove::up, shift, rememberedx);
+        return true;
+    }
+    if (caretline_ == 0) return false;
     int32_t line = caretline_ - 1;
     if (ctrl) {
         const int32_t entry = rows_.PlaceOfLine(caretline_).entry;
@@ -96,7 +112,11 @@ bool vwstruct::CaretUp(bool ctrl, bool shift, int32_t& rememberedx) {
 }
 
 bool vwstruct::CaretDown(bool ctrl, bool shift, int32_t& rememberedx) {
-    if (!incodes_ || caretline_ >= lastline_) return false;
+    if (!incodes_) {
+        MoveInValueText(valuemove::down, shift, rememberedx);
+        return true;
+    }
+    if (caretline_ >= lastline_) return false;
     int32_t line = caretline_ + 1;
     if (ctrl) {
         const int32_t entry = rows_.PlaceOfLine(caretline_).entry;
@@ -106,12 +126,20 @@ bool vwstruct::CaretDown(bool ctrl, bool shift, int32_t& rememberedx) {
 }
 
 void vwstruct::LineStart(bool shift) {
-    if (!incodes_) return;
+    int32_t none = -1;
+    if (!incodes_) {
+        MoveInValueText(valuemove::linestart, shift, none);
+        return;
+    }
     MoveCaret(CaretLinear() - caretcolumn_, 0, shift);
 }
 
 void vwstruct::LineEnd(bool shift) {
-    if (!incodes_) return;
+    int32_t none = -1;
+    if (!incodes_) {
+        MoveInValueText(valuemove::lineend, shift, none);
+        return;
+    }
     const int32_t rowstart = CaretLinear() - caretcolumn_;
     const lineplace place = rows_.PlaceOfLine(caretline_);
     const int32_t last = std::min({rowstart + ColumnCount() - 1, EntryLastPosition(place.entry), DocumentLength() - 1});
@@ -150,11 +178,19 @@ int32_t vwstruct::PageTarget(bool down) const {
 }
 
 void vwstruct::PageUp(bool shift, int32_t& rememberedx) {
-    if (incodes_ && caretline_ > 0) MoveToLine(PageTarget(false), shift, rememberedx);
+    if (!incodes_) {
+        MoveInValueText(valuemove::pageup, shift, rememberedx);
+        return;
+    }
+    if (caretline_ > 0) MoveToLine(PageTarget(false), shift, rememberedx);
 }
 
 void vwstruct::PageDown(bool shift, int32_t& rememberedx) {
-    if (incodes_ && caretline_ < lastline_) MoveToLine(PageTarget(true), shift, rememberedx);
+    if (!incodes_) {
+        MoveInValueText(valuemove::pagedown, shift, rememberedx);
+        return;
+    }
+    if (caretline_ < lastline_) MoveToLine(PageTarget(true), shift, rememberedx);
 }
 
 void vwstruct::SelectAll() {

@@ -110,6 +110,7 @@ void vwstruct::ReplaceDocument(const std::vector<std::string>& blocks) {
     std::vector<uint8_t> rewritten;
     for (const std::string& block : blocks) rewritten.insert(rewritten.end(), block.begin(), block.end());
     bytes_ = std::move(rewritten);
+    ++editcount_;
     ReparseAll();
     History().Clear();
     PlaceCaretAt(std::min(caret, DocumentLength()));
@@ -120,6 +121,7 @@ void vwstruct::ReplaceDocument(const std::vector<std::string>& blocks) {
 
 bool vwstruct::Splice(int32_t offset, int32_t count, std::string_view newbytes) {
     const int32_t lastline = lastline_;
+    ++editcount_;
     const auto at = bytes_.begin() + offset;
     int32_t recheck = 0;
     if (static_cast<size_t>(count) == newbytes.size()) {
@@ -177,7 +179,7 @@ void vwstruct::Reverse(undorec record, bool undoing) {
     curdigit_ = DigitBefore(edit.caretstate);
     anchordigit_ = curdigit_;
     incodes_ = quillmap::InCodes(edit.caretstate);
-    textline_ = 0;
+    if (!incodes_) EnterValueText();
     CalcCaretPixels();
     EnsureCaretVisible();
 

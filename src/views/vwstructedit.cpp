@@ -39,7 +39,11 @@ bool vwstruct::EditBytes(int32_t offset, int32_t count, std::string_view newbyte
 }
 
 bool vwstruct::TypeChar(char character) {
-    if (!incodes_) return false;
+    if (character == '\t') {
+        ToggleArea();
+        return false;
+    }
+    if (!incodes_) return TypeInValueText(character);
     const settingvalues& s = Settings();
     const int32_t base = s.TextBaseSyst;
     const int32_t d = DigitValue(character);
@@ -88,7 +92,7 @@ bool vwstruct::TypeChar(char character) {
 }
 
 bool vwstruct::DeleteAtCaret() {
-    if (!incodes_) return false;
+    if (!incodes_) return DeleteInValueText(false);
     int32_t pos = CaretLinear();
     int32_t digit = curdigit_;
     const int32_t before = digit;
@@ -109,7 +113,7 @@ bool vwstruct::DeleteAtCaret() {
 }
 
 bool vwstruct::Backspace() {
-    if (!incodes_) return false;
+    if (!incodes_) return DeleteInValueText(true);
     const int32_t pos = CaretLinear();
     const int32_t digit = curdigit_;
     if (pos == 0 && digit == 0) return false;
@@ -134,11 +138,13 @@ bool vwstruct::Backspace() {
 }
 
 bool vwstruct::DeleteSelection(bool record, bool) {
-    if (!incodes_ || !HasSelection()) return false;
+    if (!HasSelection()) return false;
     const codeselection selection = Selection();
     const int32_t before = curdigit_;
     bool changed = false;
-    if (selection.insidecode) {
+    if (!incodes_) {
+        changed = DeleteSelectionInValueText();
+    } else if (selection.insidecode) {
         const int32_t pos = selection.frombyte;
         std::string digits = CodeText(bytes_[static_cast<size_t>(pos)]);
         const auto from = static_cast<size_t>(std::min<int32_t>(selection.fromdigit, static_cast<int32_t>(digits.size())));
@@ -159,9 +165,13 @@ bool vwstruct::DeleteSelection(bool record, bool) {
 }
 
 bool vwstruct::Insert(std::string_view text, bool record, bool updatecaret) {
-    if (!incodes_) return false;
     const int32_t pos = CaretLinear();
     const int32_t end = pos + static_cast<int32_t>(text.size());
+    if (!incodes_) {
+        const bool changed = EditValueBytes(pos, 0, text, end);
+        if (!record) History().Clear();
+        return changed;
+    }
     const bool changed = ReplaceBytes(pos, 0, text, CaretStateByte(true, curdigit_, 0), end);
     curdigit_ = anchordigit_ = 0;
     if (!record) History().Clear();
@@ -183,8 +193,13 @@ void vwstruct::DeleteLine(bool whole) {
 }
 
 std::string vwstruct::CharNearCaret(bool after) const {
-    if (!incodes_) return {};
     int32_t pos = CaretLinear();
+    if (!incodes_) {
+        // In the value text the characters are the bytes themselves.
+        const int32_t byte = after ? pos : pos - 1;
+        if (byte < 0 || byte >= DocumentLength()) return {};
+        return std::string(1, static_cast<char>(bytes_[static_cast<size_t>(byte)]));
+    }
     int32_t digit = curdigit_;
     if (after) {
         if (pos < DocumentLength() && digit >= CodeDigits(pos)) {

@@ -48,12 +48,22 @@ void vwstruct::MouseButton(int32_t x, int32_t y, bool down, bool extend) {
     if (down && !extend) {
         if (ux >= m.DescLeft) return ShowDescription(entry, y - MouseBlockTop(entry));
         if (ClickBoxes(entry, x, y)) return;
+        pole* field = rows_.Field(entry);
+        if (field && field->Style() == fieldstyle::ImageData && ImageButtonAt(m, ux, y - MouseBlockTop(entry)))
+            return ShowImage(*field);
     }
     const int64_t rowpixels = int64_t(y) - MouseBlockTop(entry) - m.FieldPad;
     const auto row = static_cast<int32_t>(std::clamp<int64_t>(
         rowpixels < 0 ? 0 : rowpixels / LineHeight(), 0, rows_.Rows(entry) - 1));
     const auto column = static_cast<int32_t>(
         std::clamp<int64_t>(ux < m.CodeLeft ? 0 : (ux - m.CodeLeft) / m.CellPitch, 0, ColumnCount() - 1));
+    // A drag goes on in the area it began in.
+    if (extend ? !incodes_ : ux >= m.ValueLeft) {
+        ClickInValueText(ux - m.ValueLeft, rows_.FirstLine(entry) + row, extend);
+        CalcCaretPixels();
+        if (down) EnsureCaretVisible();
+        return;
+    }
     const int32_t rowstart = rows_.Start(entry) + row * ColumnCount();
     const int32_t byte = std::min(rowstart + column, EntryLastPosition(entry));
     int32_t digit = 0;
@@ -73,18 +83,7 @@ void vwstruct::MouseButton(int32_t x, int32_t y, bool down, bool extend) {
             digit = 0;
         }
     }
-    const textpos at = LinearToPosition(target);
-    caretcolumn_ = at.column;
-    caretline_ = at.line;
-    curdigit_ = target >= DocumentLength() ? 0 : digit;
-    incodes_ = true;
-    if (extend) {
-        NormaliseSelection();
-    } else {
-        anchorcolumn_ = caretcolumn_;
-        anchorline_ = caretline_;
-        anchordigit_ = curdigit_;
-    }
+    PlaceCaretOnDigit(target, digit, extend);
     CalcCaretPixels();
     if (down) EnsureCaretVisible();
 }
@@ -92,7 +91,11 @@ void vwstruct::MouseButton(int32_t x, int32_t y, bool down, bool extend) {
 viewcursor vwstruct::MouseMove(int32_t x, int32_t y) {
     const structmetrics m = Metrics();
     const int32_t entry = EntryAtMouse(y);
-    if (rows_.Field(entry) && BoxAt(m, int64_t(x) + origin_.x, y - MouseBlockTop(entry)) != boxhit::none)
+    const pole* field = rows_.Field(entry);
+    const int64_t ux = int64_t(x) + origin_.x;
+    const int64_t below = y - MouseBlockTop(entry);
+    if (field && (BoxAt(m, ux, below) != boxhit::none ||
+                  (field->Style() == fieldstyle::ImageData && ImageButtonAt(m, ux, below))))
         return viewcursor::handpoint;
     return viewcursor::text;
 }

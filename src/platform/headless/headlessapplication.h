@@ -107,6 +107,10 @@ public:
     void SetMenuBar(menu* bar) override { menubar_ = bar; }
     // Only noted: the test chooses an item itself, as the user would, by clicking it.
     void PopupMenu(menu& popup, point screen) override { popups_.push_back({&popup, screen}); }
+    void SetCursor(cursorshape shape) override { cursor_ = shape; }
+    void CaptureMouse(bool capture) override { captured_ = capture; }
+    cursorshape Cursor() const { return cursor_; }
+    bool Captured() const { return captured_; }
 
     const formdesign& Design() const { return design_; }
     int Invalidations() const { return invalidations_; }
@@ -121,6 +125,24 @@ public:
     void Tick(int32_t id);
     void Activate(bool active) { events_.OnActivate(active); }
     void KeyDown(uint16_t key, uint8_t shift = 0) { events_.OnKeyDown(key, shift); }
+    // A key as the system sends it: its key-down, and the character it types, if any, unless
+    // Ctrl or Alt is held.
+    void Type(uint16_t key, char character, uint8_t shift = 0) {
+        events_.OnKeyDown(key, shift);
+        if (character && !(shift & (ssCtrl | ssAlt))) events_.OnChar(character);
+    }
+    void MouseDown(point at, uint8_t shift = 0, mousebutton button = mousebutton::left) {
+        events_.OnMouseDown(button, at, shift);
+    }
+    void MouseMove(point at, uint8_t shift = 0) { events_.OnMouseMove(at, shift); }
+    void MouseUp(point at, uint8_t shift = 0, mousebutton button = mousebutton::left) {
+        events_.OnMouseUp(button, at, shift);
+    }
+    void DoubleClick(point at) {
+        events_.OnDoubleClick(at);
+        events_.OnMouseDown(mousebutton::left, at, 0);
+    }
+    void Wheel(int32_t delta) { events_.OnWheel(delta); }
 
     headlessscrollbar* ScrollBar(scrollaxis axis) const { return axis == scrollaxis::vertical ? vertical_ : horizontal_; }
     headlessstatusbar* StatusBar() const { return statusbar_; }
@@ -152,6 +174,8 @@ private:
     std::vector<rect> presented_;
     menu* menubar_ = nullptr;
     std::vector<shownpopup> popups_;
+    cursorshape cursor_ = cursorshape::arrow;
+    bool captured_ = false;
 };
 
 }  // namespace quillmap::platform

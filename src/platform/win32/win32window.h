@@ -33,18 +33,23 @@ public:
     void Present(const platform::bitmap& picture, const platform::rect& area) override;
     void SetMenuBar(platform::menu* bar) override;
     void PopupMenu(platform::menu& popup, platform::point screen) override;
+    void SetCursor(platform::cursorshape shape) override { cursor_ = shape; }
+    void CaptureMouse(bool capture) override;
 
     HWND Handle() const { return handle_.Get(); }
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    // Typed characters, the mouse and the cursor; false for any other message.
+    bool HandleInput(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
     platform::windowevents& events_;
     brushhandle background_;
     windowhandle handle_;
     platform::menu* menubar_ = nullptr;
     platform::extent minimum_;
+    platform::cursorshape cursor_ = platform::cursorshape::arrow;
     // Events reach the owner only between the end of construction and the start of destruction:
     // Windows sends WM_SIZE from inside CreateWindowEx, before the owner holds this window.
     bool ready_ = false;
