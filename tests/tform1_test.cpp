@@ -187,5 +187,19 @@ TEST_F(mainwindow, TheCaretBlinksWhileTheWindowIsActiveAndOnlyAfterTheFirstPaint
     EXPECT_TRUE(window.Timers().empty());
 }
 
+// The form made and let go within a test, as the program makes it at its start and ends it.
+struct mainwindowlifetime : ::testing::Test {
+    testing::settingsguard settings;
+    platform::headlessapplication app;
+    platform::headlesssystem system;
+};
+
+TEST_F(mainwindowlifetime, TheMenuBarsArrivalFindsTheViewInPlace) {
+    // The menu bar resizes the window as soon as it is set, and the form lays itself out then.
+    Tform1 form(app, system);
+    EXPECT_EQ(app.Windows().at(0)->MenuBar(), &form.Menu().Bar());
+    EXPECT_EQ(form.View().ClientWidth(), 770);
+}
+
 }  // namespace
 }  // namespace quillmap

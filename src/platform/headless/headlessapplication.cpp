@@ -109,6 +109,11 @@ void headlesswindow::Tick(int32_t id) {
     if (timers_.count(id)) events_.OnTimer(id);
 }
 
+void headlesswindow::SetMenuBar(menu* bar) {
+    menubar_ = bar;
+    events_.OnResize(design_.client);
+}
+
 void headlesswindow::Resize(extent client) {
     design_.client = client;
     events_.OnResize(client);

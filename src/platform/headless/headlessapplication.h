@@ -104,7 +104,8 @@ public:
     void StartTimer(int32_t id, int32_t milliseconds) override { timers_[id] = milliseconds; }
     void StopTimer(int32_t id) override { timers_.erase(id); }
     void Present(const bitmap&, const rect& area) override { presented_.push_back(area); }
-    void SetMenuBar(menu* bar) override { menubar_ = bar; }
+    // Like Windows, which resizes the client area as the menu bar comes or goes and says so at once.
+    void SetMenuBar(menu* bar) override;
     // Only noted: the test chooses an item itself, as the user would, by clicking it.
     void PopupMenu(menu& popup, point screen) override { popups_.push_back({&popup, screen}); }
 
