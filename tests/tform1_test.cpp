@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "app/tform1.h"
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
@@ -12,6 +15,11 @@ namespace {
 using platform::extent;
 using platform::rect;
 using platform::scrollaxis;
+
+// Every message window made has been let go.
+bool NoDialogLeft(const platform::headlessapplication& app) {
+    return std::all_of(app.Dialogs().begin(), app.Dialogs().end(), [](const auto* dialog) { return dialog == nullptr; });
+}
 
 struct mainwindow : ::testing::Test {
     testing::settingsguard settings;
@@ -199,6 +207,26 @@ TEST_F(mainwindowlifetime, TheMenuBarsArrivalFindsTheViewInPlace) {
     Tform1 form(app, system);
     EXPECT_EQ(app.Windows().at(0)->MenuBar(), &form.Menu().Bar());
     EXPECT_EQ(form.View().ClientWidth(), 770);
+}
+
+TEST_F(mainwindowlifetime, NothingReachesTheFormWhileItsPartsGo) {
+    // The program ends from its window's close box with a document open, with the document
+    // information in front too. Its menu bar, taken off as it goes, resizes the window, and the
+    // information window, destroyed, activates it: AddressSanitizer would see the form's parts
+    // used after they went.
+    for (const bool information : {false, true}) {
+        SCOPED_TRACE(information ? "with the document information" : "with the document");
+        auto form = std::make_unique<Tform1>(app, system);
+        platform::headlesswindow& window = *app.Windows().back();
+        form->OpenDocument((testing::CorpusDir() / "welcome2.gif").string());
+        window.Activate(true);
+        if (information) window.KeyDown('I', platform::ssCtrl);
+        window.Close();
+        EXPECT_TRUE(app.Terminated());
+        form.reset();
+        EXPECT_EQ(app.Windows().back(), nullptr);
+        EXPECT_TRUE(NoDialogLeft(app));
+    }
 }
 
 }  // namespace

@@ -57,6 +57,8 @@ Tform1::Tform1(platform::application& app, platform::system& system) : app_(app)
     Layout(window_->ClientSize());
 }
 
+Tform1::~Tform1() { window_->Disconnect(); }
+
 std::unique_ptr<vwgif> Tform1::MakeView() { return std::make_unique<vwgif>(bitmap_->Canvas(), system_); }
 
 void Tform1::SetModified(bool modified) {

@@ -24,6 +24,11 @@ public:
     static constexpr int32_t CaretBlink = 500;
 
     Tform1(platform::application& app, platform::system& system);
+    // The window hears nothing more before the parts go: the menu bar, taken off as it goes,
+    // resizes it, and the document information, destroyed, activates it.
+    ~Tform1();
+    Tform1(const Tform1&) = delete;
+    Tform1& operator=(const Tform1&) = delete;
 
     platform::window& Window() { return *window_; }
     vwgif& View() { return *view_; }

@@ -76,6 +76,10 @@ public:
     // Shows a popup menu made by the application at a point of the screen, and runs the item
     // chosen, if any, before it returns.
     virtual void PopupMenu(menu& popup, point screen) = 0;
+    // No event reaches the owner any more, whatever the window still goes through: for an owner
+    // whose parts are about to go (taking the menu bar off resizes the window, and closing another
+    // window may activate this one).
+    virtual void Disconnect() = 0;
 };
 
 // The application object: owns the hidden application window and the message loop.

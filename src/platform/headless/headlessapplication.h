@@ -48,7 +48,7 @@ public:
     const std::vector<std::string>& Errors() const { return errors_; }
     const std::vector<std::string>& ShellOpens() const { return shellopens_; }
     // Menus are their own records here: a test reads their items and clicks them.
-    std::unique_ptr<menu> CreateMenu(menukind) override { return std::make_unique<menu>(); }
+    std::unique_ptr<menu> CreateMenu(menukind) override;
     std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) override;
     // Runs nothing: the loop ends at once with the code Terminate left, as after the last message.
     int Run() override { return 0; }
@@ -108,27 +108,30 @@ public:
     void SetMenuBar(menu* bar) override;
     // Only noted: the test chooses an item itself, as the user would, by clicking it.
     void PopupMenu(menu& popup, point screen) override { popups_.push_back({&popup, screen}); }
+    void Disconnect() override;
+    // The menu bar was destroyed while the window showed it: it is taken off, as Windows does.
+    void MenuBarGone();
 
     const formdesign& Design() const { return design_; }
     int Invalidations() const { return invalidations_; }
     // Drives the window as the system would.
-    void Paint(headlesscanvas& surface) { events_.OnPaint(surface); }
+    void Paint(headlesscanvas& surface) { events_->OnPaint(surface); }
     void Resize(extent client);
     void SetBounds(const rect& bounds) { bounds_ = bounds; }
-    void Close() { events_.OnClose(); }
+    void Close() { events_->OnClose(); }
     // The user drags a bar's thumb to a position.
     void Scroll(scrollaxis axis, int32_t position);
     // A running timer fires.
     void Tick(int32_t id);
-    void Activate(bool active) { events_.OnActivate(active); }
-    void KeyDown(uint16_t key, uint8_t shift = 0) { events_.OnKeyDown(key, shift); }
+    void Activate(bool active) { events_->OnActivate(active); }
+    void KeyDown(uint16_t key, uint8_t shift = 0) { events_->OnKeyDown(key, shift); }
 
     headlessscrollbar* ScrollBar(scrollaxis axis) const { return axis == scrollaxis::vertical ? vertical_ : horizontal_; }
     headlessstatusbar* StatusBar() const { return statusbar_; }
     // Running timers and their intervals.
     const std::map<int32_t, int32_t>& Timers() const { return timers_; }
     const std::vector<rect>& Presented() const { return presented_; }
-    void EnterMenuLoop() { events_.OnEnterMenuLoop(); }
+    void EnterMenuLoop() { events_->OnEnterMenuLoop(); }
 
     menu* MenuBar() const { return menubar_; }
     struct shownpopup {
@@ -142,7 +145,8 @@ private:
     headlessapplication& app_;
     formdesign design_;
     rect bounds_;
-    windowevents& events_;
+    // The owner's, until it disconnects.
+    windowevents* events_;
     bool visible_ = false;
     int invalidations_ = 0;
     uint32_t userdata_ = 0;

@@ -33,6 +33,7 @@ public:
     void Present(const platform::bitmap& picture, const platform::rect& area) override;
     void SetMenuBar(platform::menu* bar) override;
     void PopupMenu(platform::menu& popup, platform::point screen) override;
+    void Disconnect() override { ready_ = false; }
 
     HWND Handle() const { return handle_.Get(); }
 
@@ -44,8 +45,9 @@ private:
     brushhandle background_;
     windowhandle handle_;
     platform::menu* menubar_ = nullptr;
-    // Events reach the owner only between the end of construction and the start of destruction:
-    // Windows sends WM_SIZE from inside CreateWindowEx, before the owner holds this window.
+    // Events reach the owner only from the end of construction until the owner disconnects or
+    // destruction starts: Windows sends WM_SIZE from inside CreateWindowEx, before the owner holds
+    // this window.
     bool ready_ = false;
 };
 
