@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "app/tform1.h"
@@ -193,6 +194,39 @@ TEST_F(mainwindow, TheCaretBlinksWhileTheWindowIsActiveAndOnlyAfterTheFirstPaint
     form.BeginDialog();
     EXPECT_FALSE(form.CaretDrawn());
     EXPECT_TRUE(window.Timers().empty());
+}
+
+TEST_F(mainwindow, TheDocumentInformationGoesOnlyAfterItsOwnHandlerHasReturned) {
+    using platform::headlessdialogform;
+    struct ending {
+        const char* what;
+        std::function<void(headlessdialogform&)> act;
+        bool backinthewindow;  // the main window is the active one afterwards
+    };
+    const ending endings[] = {
+        {"its button", [](headlessdialogform& info) { info.ClickButton(0); }, true},
+        {"Enter on its button", [](headlessdialogform& info) { info.PressEnter(); }, true},
+        {"Esc", [](headlessdialogform& info) { info.PressKey(platform::EscapeKey); }, true},
+        {"its title bar's close box", [](headlessdialogform& info) { info.CloseFromTitleBar(); }, true},
+        {"a click on the main window", [this](headlessdialogform&) { window.Activate(true); }, true},
+        {"a switch to another program", [this](headlessdialogform&) { app.Activate(nullptr); }, false},
+    };
+    for (const ending& end : endings) {
+        SCOPED_TRACE(end.what);
+        window.Activate(true);
+        window.KeyDown('I', platform::ssCtrl);
+        ASSERT_NE(form.InfoWindow(), nullptr);
+        auto& info = static_cast<headlessdialogform&>(form.InfoWindow()->Form());
+        ASSERT_EQ(app.ActiveWindow(), &info);
+        EXPECT_TRUE(window.Timers().empty());
+        // Destroying the window activates the main window before the handler returns.
+        end.act(info);
+        app.RunPosted();
+        EXPECT_EQ(form.InfoWindow(), nullptr);
+        EXPECT_TRUE(NoDialogLeft(app));
+        EXPECT_EQ(app.ActiveWindow() == &window, end.backinthewindow);
+        EXPECT_EQ(window.Timers().count(Tform1::CaretTimer), end.backinthewindow ? 1u : 0u);
+    }
 }
 
 // The form made and let go within a test, as the program makes it at its start and ends it.

@@ -256,8 +256,6 @@ void Tform1::OnClose() { Exit(); }
 
 void Tform1::OnActivate(bool active) {
     if (active) {
-        // The document information goes once it has lost its own activation.
-        infowindow_.reset();
         if (!caretdrawn_) ToggleCaret();
         window_->StartTimer(CaretTimer, CaretBlink);
     } else {

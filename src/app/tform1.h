@@ -120,6 +120,9 @@ private:
     // A fresh view with the window's sizes, scrolled to the top.
     void ReplaceView(std::unique_ptr<vwgif> view);
     void SetCaption(const std::string& caption);
+    // Lets the document information go, though only once the message that one of its own
+    // handlers is running has been handled.
+    void ReleaseInfoWindow(const mesokno& window);
     void ShowError(const char* text);
     // The document on the printer's pages, from..to counted from 1; earlier pages are drawn and
     // thrown away so that page numbers stay those of the whole printout.
@@ -135,7 +138,7 @@ private:
     std::unique_ptr<mainmenu> menu_;
     // The view's own menu items, made with the first view and rebound to every later one.
     std::unique_ptr<viewactions> viewactions_;
-    // The document information, until the window is active again.
+    // The document information, until it stops being the active window.
     std::unique_ptr<mesokno> infowindow_;
     std::unique_ptr<vwgif> view_;
     int32_t marginx_ = 0;

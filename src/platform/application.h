@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -117,6 +118,9 @@ public:
     virtual bool ChoosePrint(printrequest& request) = 0;
     // Starts a job on the printer the dialog chose. Throws when it cannot.
     virtual std::unique_ptr<printjob> StartPrintJob(std::string_view title) = 0;
+    // Runs the task from the message loop once the message being handled now is done: for what
+    // must not happen inside a window's own handler, such as letting that window go.
+    virtual void Post(std::function<void()> task) = 0;
     // Runs until Terminate; returns the exit code.
     virtual int Run() = 0;
     virtual void Terminate() = 0;

@@ -1,6 +1,7 @@
 #include "platform/headless/headlessapplication.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/headless/headlessmenu.h"
 
@@ -34,6 +35,33 @@ private:
 };
 
 }  // namespace
+
+// The tasks may own windows, which forget themselves here as they go.
+headlessapplication::~headlessapplication() { posted_.clear(); }
+
+void headlessapplication::RunPosted() {
+    while (!posted_.empty()) {
+        const std::function<void()> task = std::move(posted_.front());
+        posted_.pop_front();
+        task();
+    }
+}
+
+void headlessapplication::Activate(headlessactivatable* window) {
+    if (window == active_) return;
+    headlessactivatable* previous = std::exchange(active_, window);
+    if (window != nullptr) {
+        std::erase(activated_, window);
+        activated_.push_back(window);
+    }
+    if (previous != nullptr) previous->ActivationChanged(false);
+    if (window != nullptr && active_ == window) window->ActivationChanged(true);
+}
+
+void headlessapplication::Withdraw(headlessactivatable& window) {
+    std::erase(activated_, &window);
+    if (active_ == &window) Activate(activated_.empty() ? nullptr : activated_.back());
+}
 
 std::unique_ptr<bitmap> headlessapplication::CreateBitmap(extent size) { return std::make_unique<headlessbitmap>(size); }
 
@@ -107,7 +135,20 @@ headlesswindow::headlesswindow(headlessapplication& app, const formdesign& desig
 headlesswindow::~headlesswindow() {
     Disconnect();
     if (headlessmenupeer* peer = PeerOf(menubar_)) peer->AttachTo(nullptr);
+    app_.Withdraw(*this);
     app_.Forget(this);
+}
+
+void headlesswindow::Hide() {
+    visible_ = false;
+    app_.Withdraw(*this);
+}
+
+void headlesswindow::Activate(bool active) {
+    if (active)
+        app_.Activate(this);
+    else if (app_.ActiveWindow() == this)
+        app_.Activate(nullptr);
 }
 
 void headlesswindow::Disconnect() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/application.h"
+#include "platform/headless/headlessactivatable.h"
 #include "platform/headless/headlesscanvas.h"
 #include "platform/headless/headlesscontrols.h"
 #include "platform/headless/headlessdialogform.h"
@@ -19,6 +20,11 @@ class headlesswindow;
 // The application without a screen: windows are records that tests read and drive.
 class headlessapplication final : public application {
 public:
+    headlessapplication() = default;
+    ~headlessapplication() override;
+    headlessapplication(const headlessapplication&) = delete;
+    headlessapplication& operator=(const headlessapplication&) = delete;
+
     void MakeToolWindow() override { toolwindow_ = true; }
     void SetTitle(std::string_view title) override { title_ = title; }
     std::string Title() const override { return title_; }
@@ -50,6 +56,11 @@ public:
     // Menus are their own records here: a test reads their items and clicks them.
     std::unique_ptr<menu> CreateMenu(menukind) override;
     std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) override;
+    // Posted tasks wait until the test plays the message loop with RunPosted.
+    void Post(std::function<void()> task) override { posted_.push_back(std::move(task)); }
+    // Runs the posted tasks, those they post included, as the message loop would once the
+    // message being handled is done.
+    void RunPosted();
     // Runs nothing: the loop ends at once with the code Terminate left, as after the last message.
     int Run() override { return 0; }
     void Terminate() override { terminated_ = true; }
@@ -69,6 +80,14 @@ public:
     // The next queued answer; empty when none is left.
     modalanswer TakeModalAnswer();
 
+    // Activation as the system keeps it: one window of the program is the active one, or none
+    // while another program is (nullptr). The window losing it hears first, then the one gaining it.
+    void Activate(headlessactivatable* window);
+    headlessactivatable* ActiveWindow() const { return active_; }
+    // A window hidden or destroyed while it is the active one passes activation to the one
+    // active before it, as Windows does before the hiding or destroying call returns.
+    void Withdraw(headlessactivatable& window);
+
 private:
     headlessprinter printer_;
     std::deque<std::string> fileanswers_;
@@ -82,9 +101,13 @@ private:
     std::vector<headlesswindow*> windows_;
     std::vector<headlessdialogform*> dialogs_;
     std::deque<modalanswer> modalanswers_;
+    headlessactivatable* active_ = nullptr;
+    // The windows that may be activated again, the one activated last at the back.
+    std::vector<headlessactivatable*> activated_;
+    std::deque<std::function<void()>> posted_;
 };
 
-class headlesswindow final : public window {
+class headlesswindow final : public window, public headlessactivatable {
 public:
     headlesswindow(headlessapplication& app, const formdesign& design, windowevents& events);
     ~headlesswindow() override;
@@ -93,7 +116,8 @@ public:
     std::string Caption() const override { return design_.caption; }
     extent ClientSize() const override { return design_.client; }
     void Show() override { visible_ = true; }
-    void Hide() override { visible_ = false; }
+    // Hiding the active window passes activation on.
+    void Hide() override;
     bool Visible() const override { return visible_; }
     rect Bounds() const override { return bounds_; }
     void Invalidate() override { ++invalidations_; }
@@ -123,7 +147,9 @@ public:
     void Scroll(scrollaxis axis, int32_t position);
     // A running timer fires.
     void Tick(int32_t id);
-    void Activate(bool active) { events_->OnActivate(active); }
+    // The user activates the window, or another program (false).
+    void Activate(bool active);
+    void ActivationChanged(bool active) override { events_->OnActivate(active); }
     void KeyDown(uint16_t key, uint8_t shift = 0) { events_->OnKeyDown(key, shift); }
 
     headlessscrollbar* ScrollBar(scrollaxis axis) const { return axis == scrollaxis::vertical ? vertical_ : horizontal_; }

@@ -263,6 +263,9 @@ LRESULT win32dialogform::Handle(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_CLOSE:
         events_.OnClose();
         return 0;
+    case WM_ACTIVATE:
+        events_.OnActivate(LOWORD(wparam) != WA_INACTIVE);
+        break;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         handle_.Forget();
