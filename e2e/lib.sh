@@ -3,7 +3,7 @@
 # what the program shows. Source it from bash; every helper reports failure through its status.
 
 E2E_XVFB_PID=""
-E2E_WINE=""
+E2E_WINE="" E2E_WINESERVER=""
 # Set by window_geometry.
 WINDOW_X="" WINDOW_Y="" WINDOW_WIDTH="" WINDOW_HEIGHT=""
 
@@ -27,18 +27,33 @@ e2e_fail() {
     return 1
 }
 
-# The Wine launcher for 64-bit programs: $QUILLMAP_WINE, else wine64 on PATH, else Debian's
-# private wine64 loader, else plain wine.
-e2e_find_wine() {
+# first_executable CANDIDATE...: prints the first candidate that names an executable file.
+first_executable() {
     local candidate
-    for candidate in "${QUILLMAP_WINE:-}" "$(command -v wine64 || true)" /usr/lib/wine/wine64 \
-        "$(command -v wine || true)"; do
-        if [ -n "$candidate" ] && [ -x "$candidate" ]; then
-            E2E_WINE="$candidate"
+    for candidate in "$@"; do
+        if [ -n "$candidate" ] && [ -f "$candidate" ] && [ -x "$candidate" ]; then
+            printf '%s\n' "$candidate"
             return 0
         fi
     done
-    e2e_fail "no Wine found (tried wine64, /usr/lib/wine/wine64, wine)"
+    return 1
+}
+
+# e2e_find_wine: finds Wine's programs, once, for every script and test. E2E_WINE is the loader
+# for 64-bit programs: $QUILLMAP_WINE, else wine64 on PATH, else Debian's private loader, else
+# plain wine. E2E_WINESERVER is the server installed beside that loader, so that their versions
+# match, else one on PATH. Debian's wine64 package keeps both in /usr/lib/wine and puts neither
+# on PATH. WINESERVER makes the loader start that same server.
+e2e_find_wine() {
+    [ -n "$E2E_WINE" ] && [ -n "$E2E_WINESERVER" ] && return 0
+    E2E_WINE=$(first_executable "${QUILLMAP_WINE:-}" "$(command -v wine64)" /usr/lib/wine/wine64 \
+        "$(command -v wine)") ||
+        { e2e_fail "no Wine found (tried wine64, /usr/lib/wine/wine64, wine)"; return 1; }
+    E2E_WINESERVER=$(first_executable "$(dirname "$E2E_WINE")/wineserver" \
+        "$(dirname "$(readlink -f "$E2E_WINE")")/wineserver" "$(command -v wineserver)" \
+        /usr/lib/wine/wineserver) ||
+        { e2e_fail "no wineserver beside $E2E_WINE or on PATH"; return 1; }
+    export WINESERVER=$E2E_WINESERVER
 }
 
 # start_xvfb: starts Xvfb on the first free display from :91 up and exports DISPLAY.
@@ -101,15 +116,54 @@ start_wine_prefix() {
         e2e_fail "could not set Wine's X11 driver options"
         return 1
     }
-    timeout 60 wineserver -w
+    timeout 60 "$E2E_WINESERVER" -w
     e2e_log "Wine prefix $WINEPREFIX ready ($E2E_WINE)"
 }
 
+# prefix_processes: the ids of the processes running in this Wine prefix, the server included
+# (each inherits WINEPREFIX from the loader that started it).
+prefix_processes() {
+    marked_processes WINEPREFIX "$WINEPREFIX"
+}
+
+# marked_processes NAME VALUE: the ids of the processes whose environment holds NAME=VALUE.
+marked_processes() {
+    local environ pid
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        [ "$pid" = $$ ] && continue
+        # Processes come and go while the list is read, and some are not ours to read.
+        if tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "$1=$2"; then
+            printf '%s\n' "$pid"
+        fi
+    done
+}
+
+# fail_on_leftovers MARK: fails, naming them, when processes started with QUILLMAP_E2E_RUN=MARK
+# still run; they are killed.
+fail_on_leftovers() {
+    local pids
+    pids=$(marked_processes QUILLMAP_E2E_RUN "$1")
+    [ -z "$pids" ] && return 0
+    ps -o pid=,args= -p "$(echo $pids | tr ' ' ',')" | sed 's/^/[e2e] left running: /' >&2
+    kill -9 $pids 2>/dev/null
+    e2e_fail "the tests left processes running"
+}
+
+# stop_wine: ends every program of the prefix and its server, and waits until they are gone;
+# whatever the server could not end is killed.
 stop_wine() {
-    if [ -n "${WINEPREFIX:-}" ]; then
-        wineserver -k 2>/dev/null
-        timeout 30 wineserver -w 2>/dev/null
+    [ -n "${WINEPREFIX:-}" ] && [ -n "$E2E_WINESERVER" ] || return 0
+    "$E2E_WINESERVER" -k 2>/dev/null
+    timeout 30 "$E2E_WINESERVER" -w 2>/dev/null
+    local pids
+    pids=$(prefix_processes)
+    if [ -n "$pids" ]; then
+        e2e_log "killing what outlived the Wine server: $(echo $pids)"
+        kill -9 $pids 2>/dev/null
     fi
+    return 0
 }
 
 # wait_for_window REGEX SECONDS [PID]: prints the id of the first visible window whose title

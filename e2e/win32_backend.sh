@@ -2,18 +2,19 @@
 # End-to-end: the Windows backend's own checks (quillmap_win32_checks.exe, built beside
 # quillmap.exe) run under Wine on a private X server: a dialog's focus after it lost activation
 # and got it back, and tasks posted to the message loop.
-# Usage: win32_backend.sh CHECKS_EXE OUTDIR   (the checks' output goes to OUTDIR/checks.log)
+# Usage: win32_backend.sh EXE OUTDIR   (EXE is quillmap.exe; the checks' output goes to
+# OUTDIR/checks.log)
 set -u
 
 if [ $# -ne 2 ]; then
-    echo "usage: $0 CHECKS_EXE OUTDIR" >&2
+    echo "usage: $0 EXE OUTDIR" >&2
     exit 2
 fi
-if [ ! -f "$1" ]; then
-    echo "[e2e] FAIL: no such program: $1" >&2
+CHECKS=$(cd "$(dirname "$1")" && pwd)/quillmap_win32_checks.exe
+if [ ! -f "$CHECKS" ]; then
+    echo "[e2e] FAIL: no such program: $CHECKS" >&2
     exit 2
 fi
-EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 mkdir -p "$2" || exit 2
 OUTDIR=$(cd "$2" && pwd)
 
@@ -28,7 +29,7 @@ trap cleanup EXIT
 start_xvfb || exit 1
 start_wine_prefix "$OUTDIR/wineprefix" || exit 1
 
-timeout 120 "$E2E_WINE" "$EXE" >"$OUTDIR/checks.log" 2>"$OUTDIR/wine.log"
+timeout 120 "$E2E_WINE" "$CHECKS" >"$OUTDIR/checks.log" 2>"$OUTDIR/wine.log"
 status=$?
 cat "$OUTDIR/checks.log" >&2
 if [ "$status" -ne 0 ] || ! grep -q '^0 failed' "$OUTDIR/checks.log"; then

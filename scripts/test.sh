@@ -6,6 +6,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(mkdir -p "${1:-$top/build}" && cd "${1:-$top/build}" && pwd)
 . "$top/scripts/packages.sh"
 . "$top/scripts/build-windows.sh"
+. "$top/e2e/lib.sh"
 
 ensure_packages "${WINDOWS_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
@@ -19,7 +20,11 @@ cmake -S "$top" -B "$build/native" -G Ninja -DQUILLMAP_WIN64_EXE="$build/win64/q
 cmake --build "$build/native"
 
 echo "== Tests"
-ctest --test-dir "$build/native" --output-on-failure
+status=0
+ctest --test-dir "$build/native" --output-on-failure || status=$?
+# Every end-to-end test ends its own X server and Wine programs; whatever it left is a fault.
+fail_on_leftovers "$build/native/e2e" || status=1
+[ "$status" -eq 0 ] || exit "$status"
 
 # The parser, the decoder and the command-line tool's work on hostile input, and the windows'
 # lifetimes (a window let go while its messages still run), with every read and every sum

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,39 @@ TEST(VwStructDocument, UndoAndRedoPutTheCaretBackOnItsDigitAndArea) {
     f.view.ReplaceBytes(6, 1, "\x09", CaretStateByte(false, 0, 0), 6);
     f.view.Undo();
     EXPECT_FALSE(f.view.InCodes());
+}
+
+TEST(VwStructDocument, BytesTypedAfterADeletionUndoWithItAsOneStep) {
+    const uint8_t codes = CaretStateByte(true, 0, 0);
+    const struct {
+        const char* name;
+        int32_t offset;  // where the byte is typed after two bytes were deleted at 6
+        int32_t count;   // 1 overwrites, 0 inserts
+        size_t steps;    // undo steps back to the original
+    } cases[] = {
+        {"overwrite where the deletion was", 6, 1, 1},
+        {"insert where the deletion was", 6, 0, 1},
+        {"overwrite elsewhere", 20, 1, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        documentfixture f(SmallGif());
+        f.view.ReplaceBytes(6, 2, "", codes, 6);
+        f.view.MarkOpen();
+        f.view.ReplaceBytes(c.offset, c.count, "\x33", codes, c.offset + 1);
+        const std::string edited = f.Text();
+        EXPECT_EQ(f.view.UndoList().size(), c.steps);
+        for (size_t step = 0; step < c.steps; ++step) f.view.Undo();
+        EXPECT_EQ(f.Text(), SmallGifText());
+        for (size_t step = 0; step < c.steps; ++step) f.view.Redo();
+        EXPECT_EQ(f.Text(), edited);
+    }
+}
+
+TEST(VwStructDocument, EveryKeyButTabTypesOverASelection) {
+    documentfixture f(SmallGif());
+    for (const char key : {'0', 'F', ' ', '\r', '\x08', 'z'}) EXPECT_TRUE(f.view.KeyReplacesSelection(key)) << int(key);
+    EXPECT_FALSE(f.view.KeyReplacesSelection('\t'));
 }
 
 TEST(VwStructDocument, ACopyTakesTheBytesInBlocksAndTheOpenContainers) {
@@ -124,6 +158,58 @@ TEST(VwStructDocument, RewritingBlocksReplacesTheDocumentAndForgetsTheHistory) {
     EXPECT_EQ(early.Text(), kept);
 }
 
+// The entries' starts in the row table, and the tree as text.
+std::string Outline(const vwstruct& view) {
+    std::string text = DescribeTree(view.Root());
+    for (int32_t entry = 0; entry < view.Rows().EntryCount(); ++entry)
+        text += std::to_string(view.Rows().Start(entry)) + ' ';
+    return text;
+}
+
+TEST(VwStructDocument, EveryWholeDocumentChangeShowsTheTreeOfAFreshParse) {
+    // The rewritten signature no longer matches: nothing of the old blocks may stay.
+    const auto notagif = [](int32_t& count, const uint8_t*& bytes, bool& last) {
+        static const std::string text = "not a GIF";
+        count = static_cast<int32_t>(text.size());
+        bytes = reinterpret_cast<const uint8_t*>(text.data());
+        last = true;
+    };
+    const struct {
+        const char* name;
+        std::function<void(vwstruct&)> change;
+    } cases[] = {
+        {"RecalcMetrics", [](vwstruct& view) { view.RecalcMetrics(); }},
+        {"Clear", [](vwstruct& view) { view.Clear(); }},
+        {"RewriteBlocks", [&](vwstruct& view) { view.RewriteBlocks(notagif); }},
+        {"RewriteFields",
+         [&](vwstruct& view) {
+             view.RewriteFields([&](uint32_t, int32_t& length, const uint8_t*& bytes, bool&, bool& stop) {
+                 bool last = false;
+                 notagif(length, bytes, last);
+                 stop = true;
+             });
+         }},
+        {"AppendBytes then ReparseAll",
+         [](vwstruct& view) {
+             // A second GIF after the first one's trailer: gaps after a whole file.
+             const std::vector<uint8_t> more = SmallGif();
+             view.AppendBytes(more.data(), static_cast<int32_t>(more.size()));
+             view.ReparseAll();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        documentfixture f(SmallGif());
+        // A block opened by the user closes with the old tree.
+        ASSERT_TRUE(f.view.Root().Child(2).IsContainer());
+        static_cast<cont&>(f.view.Root().Child(2)).SetExpanded(true);
+        f.view.RebuildRows();
+        c.change(f.view);
+        const documentfixture fresh(f.view.Bytes());
+        EXPECT_EQ(FirstDifference(Outline(f.view), Outline(fresh.view)), "");
+    }
+}
+
 // One line per callback: serial (0 for gaps and ends), length and the first byte.
 struct walklog {
     std::vector<std::string> lines;
@@ -149,13 +235,13 @@ TEST(VwStructDocument, ReadFieldsWalksLevelsWithGapsAndEnds) {
     const uint32_t descriptor = f.view.Root().Child(1).Serial();
     f.view.ReadFields([&](uint32_t serial, int32_t length, const uint8_t* at, bool& descend, bool&) {
         log.Add(f, serial, length, at);
-        // Into the screen descriptor, and into the signature, which has nothing inside.
-        descend = serial == descriptor || serial == f.view.Root().Child(0).Serial();
+        // Into the screen descriptor, and into the signature and the gap, which have nothing inside.
+        descend = serial == descriptor || serial == f.view.Root().Child(0).Serial() || (serial == 0 && at);
     });
     const std::vector<std::string> expected{
         "field 3 @0", "end 0",  // the signature, and the end of what lies inside it
         "field 10 @3", "field 3 @3", "field 2 @6", "field 2 @8", "field 1 @10", "field 1 @11", "field 1 @12", "end 0",
-        "field 15 @13", "field 1 @28", "gap 2 @29", "end 0"};
+        "field 15 @13", "field 1 @28", "gap 2 @29", "end 0", "end 0"};
     EXPECT_EQ(log.lines, expected);
 
     walklog stopped;

@@ -1,14 +1,46 @@
-// The keys of the main window's own commands. Each runs only when its menu item is enabled.
+// The main window's keys: its own commands, each only when its menu item is enabled, and the
+// keys that move the caret and edit the codes.
 #include "app/tform1.h"
 #include "base/settings.h"
 
 namespace quillmap {
 
+void Tform1::CaretCommand(const std::function<void()>& move) {
+    HideCaret();
+    move();
+    SyncScrollBars();
+    ToggleCaret();
+}
+
+void Tform1::EditCommand(const std::function<bool()>& edit) {
+    HideCaret();
+    const uint64_t before = view_->EditCount();
+    const bool relayout = edit();
+    // A refused key (a letter beyond the base, Delete at the end) leaves the document as it was.
+    if (view_->EditCount() != before) SetModified(true);
+    if (relayout) {
+        UpdateVScroll();
+        UpdateHScroll();
+    }
+    SyncScrollBars();
+    ToggleCaret();
+    menu_->UpdateUndoRedo(view_->CanUndo(), view_->CanRedo());
+}
+
+bool Tform1::DeleteForward() {
+    if (view_->HasSelection()) return view_->DeleteSelection(true, true);
+    return !view_->CharNearCaret(true).empty() && view_->DeleteAtCaret();
+}
+
 void Tform1::OnKeyDown(uint16_t key, uint8_t shift) {
-    const auto run = [](platform::menuitem& item) {
+    using namespace platform;
+    const bool ctrl = (shift & ssCtrl) != 0;
+    const bool extend = (shift & ssShift) != 0;
+    ctrloralt_ = (shift & (ssCtrl | ssAlt)) != 0;
+    const auto run = [](menuitem& item) {
         if (item.Enabled()) item.Click();
     };
-    if (shift == platform::ssCtrl) {
+    if (shift == ssCtrl) {
         switch (key) {
         case 'N': NewDocument(); return;
         case 'O': OpenCommand(); return;
@@ -20,9 +52,53 @@ void Tform1::OnKeyDown(uint16_t key, uint8_t shift) {
         default: break;
         }
     }
-    if (shift == (platform::ssCtrl | platform::ssShift) && key == 'Z') run(menu_->Redo());
-    if (shift == 0 && key == platform::vkF1) Help();
-    if (key == platform::vkEscape && Settings().ExitOnEsc) Exit();
+    if (shift == (ssCtrl | ssShift) && key == 'Z') return run(menu_->Redo());
+    if (shift == 0 && key == vkF1) return Help();
+    if (key == vkEscape && Settings().ExitOnEsc) return Exit();
+    switch (key) {
+    case vkBack:
+        if (shift == ssAlt) return run(menu_->Undo());
+        // Ctrl+Backspace deletes back to the start of the previous code.
+        if (shift == ssCtrl) EditCommand([this] {
+            desiredcolumn_ = -1;
+            if (!view_->HasSelection()) view_->CaretLeft(true, true);
+            return DeleteForward();
+        });
+        return;
+    case vkPrior: return CaretCommand([&] { view_->PageUp(extend, desiredcolumn_); });
+    case vkNext: return CaretCommand([&] { view_->PageDown(extend, desiredcolumn_); });
+    case vkHome:
+        return CaretCommand([&] { ctrl ? view_->DocumentStart(extend) : view_->LineStart(extend); });
+    case vkEnd: return CaretCommand([&] { ctrl ? view_->DocumentEnd(extend) : view_->LineEnd(extend); });
+    case vkLeft:
+    case vkRight:
+        desiredcolumn_ = -1;
+        return CaretCommand([&] { key == vkLeft ? view_->CaretLeft(ctrl, extend) : view_->CaretRight(ctrl, extend); });
+    case vkUp: return CaretCommand([&] { view_->CaretUp(ctrl, extend, desiredcolumn_); });
+    case vkDown: return CaretCommand([&] { view_->CaretDown(ctrl, extend, desiredcolumn_); });
+    case vkInsert:
+        // The caret's shape follows the mode, and the status bar with it.
+        if (shift == 0) CaretCommand([this] { view_->SetInsertMode(!view_->InsertMode()); });
+        return;
+    case vkDelete:
+        // Shift+Delete, and Ctrl+Delete with CutOnCtrl+Del, cut: they come with the clipboard.
+        if (shift == ssShift || (ctrl && Settings().CutOnCtrlDel)) return;
+        EditCommand([&] {
+            desiredcolumn_ = -1;
+            if (ctrl && !view_->HasSelection()) view_->CaretRight(true, true);
+            return DeleteForward();
+        });
+        return;
+    case 'Y':
+        if (!ctrl || (shift & ssAlt)) return;
+        EditCommand([&] {
+            desiredcolumn_ = -1;
+            view_->DeleteLine(extend);
+            return true;
+        });
+        return;
+    default: return;
+    }
 }
 
 }  // namespace quillmap

@@ -273,6 +273,7 @@ void Tform1::EndDialog() { OnActivate(true); }
 
 void Tform1::OnTimer(int32_t id) {
     if (id == CaretTimer) ToggleCaret();
+    if (id == AutoScrollTimer) AutoScroll();
 }
 
 }  // namespace quillmap

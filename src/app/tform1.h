@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,8 @@ public:
     static constexpr int32_t StatusBarHeight = 19;
     static constexpr int32_t CaretTimer = 1;
     static constexpr int32_t CaretBlink = 500;
+    static constexpr int32_t AutoScrollTimer = 2;
+    static constexpr int32_t AutoScrollInterval = 50;
 
     Tform1(platform::application& app, platform::system& system);
     // The window hears nothing more before the parts go: the menu bar, taken off as it goes,
@@ -96,8 +99,17 @@ public:
     // The caret blinks only while the window is active.
     void OnActivate(bool active) override;
     void OnEnterMenuLoop() override;
-    // The keys of the commands this window runs itself.
+    // The keys of the commands this window runs itself, and the keys that move the caret and edit.
     void OnKeyDown(uint16_t key, uint8_t shift) override;
+    // Typing, the mouse and the wheel on the view.
+    void OnChar(char character) override;
+    void OnMouseDown(platform::mousebutton button, platform::point at, uint8_t shift) override;
+    void OnMouseMove(platform::point at, uint8_t shift) override;
+    void OnMouseUp(platform::mousebutton button, platform::point at, uint8_t shift) override;
+    void OnDoubleClick(platform::point at) override;
+    void OnWheel(int32_t delta) override;
+    // The column a run of vertical moves keeps; -1 when none is kept.
+    int32_t DesiredColumn() const { return desiredcolumn_; }
 
     // Around every dialog and message the main window shows: it stops being the active window
     // for the while, and its caret stays hidden.
@@ -124,6 +136,18 @@ private:
     // handlers is running has been handled.
     void ReleaseInfoWindow(const mesokno& window);
     void ShowError(const char* text);
+    // A caret move from a key, between hiding the caret and showing it where the move left it.
+    void CaretCommand(const std::function<void()>& move);
+    // An edit from a key or a typed character: it answers whether the layout changed. The
+    // document is marked changed when its bytes did.
+    void EditCommand(const std::function<bool()>& edit);
+    // Delete: the selection, or the digit at the caret when there is one.
+    bool DeleteForward();
+    // A client point in the view's own coordinates.
+    platform::point ViewPoint(platform::point client) const;
+    // While a selection is dragged past the picture's edges, the view scrolls after the mouse.
+    void AutoScroll();
+    void AutoScrollAxis(platform::scrollaxis axis, int32_t before, int32_t after, double& accumulator);
     // The document on the printer's pages, from..to counted from 1; earlier pages are drawn and
     // thrown away so that page numbers stay those of the whole printout.
     void PrintPages(platform::printjob& job, int32_t from, int32_t to);
@@ -151,6 +175,24 @@ private:
     bool caretdrawn_ = false;
     // The caret stays hidden until the window has been painted once.
     bool painted_ = false;
+
+    // Input state: the remembered column, a selection being dragged, the right button held, the
+    // modifiers of the last key, a press that belongs to a double click, the cursor shown, and
+    // the last mouse move, which autoscroll replays.
+    int32_t desiredcolumn_ = -1;
+    bool dragging_ = false;
+    bool rightheld_ = false;
+    bool ctrloralt_ = false;
+    bool swallowpress_ = false;
+    platform::cursorshape cursor_ = platform::cursorshape::arrow;
+    platform::point lastmouse_;
+    uint8_t lastshift_ = 0;
+    // How far the mouse is beyond each edge of the picture (above, below, left, right; positive
+    // outside), and the scroll that has built up but not yet moved a whole pixel.
+    struct autoscrollstate {
+        int32_t above = 0, below = 0, left = 0, right = 0;
+        double vertical = 0.0, horizontal = 0.0;
+    } autoscroll_;
 };
 
 }  // namespace quillmap

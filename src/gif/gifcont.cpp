@@ -21,6 +21,7 @@ void gifcont::Build() {
 
 void gifcont::Reset() {
     TruncateChildren(0);
+    version_ = 0;
     Build();
 }
 

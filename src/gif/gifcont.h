@@ -16,7 +16,7 @@ public:
     explicit gifcont(fieldhost& view);
 
     // Back to the tree of a new document: the signature alone, at 0.
-    void Reset();
+    void Reset() override;
 
     int32_t Recheck(int32_t position, int32_t count) override;
     void RebuildFrom(int32_t position) override;

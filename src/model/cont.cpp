@@ -80,6 +80,8 @@ void cont::CollectVisible(bool force, std::vector<pole*>& list) {
 
 void cont::GapText(int32_t, std::string& text) const { text.clear(); }
 
+void cont::Reset() { TruncateChildren(0); }
+
 void cont::TruncateChildren(int32_t k) {
     if (k < 0) k = 0;
     while (ChildCount() > k) children_.pop_back();

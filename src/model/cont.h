@@ -26,6 +26,9 @@ public:
     virtual void RebuildFrom(int32_t position) = 0;
     // The explanation of bytes from position that no field covers; only the root knows it.
     virtual void GapText(int32_t position, std::string& text) const;
+    // Back to the tree of a new document, as the constructor made it: the view resets its root
+    // before parsing a whole document, so that nothing of the old tree survives.
+    virtual void Reset();
 
     // Destroys children k to the end.
     void TruncateChildren(int32_t k);

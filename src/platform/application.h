@@ -14,6 +14,7 @@
 #include "platform/keys.h"
 #include "platform/printing.h"
 #include "platform/menu.h"
+#include "platform/mouse.h"
 
 namespace quillmap::platform {
 
@@ -32,6 +33,17 @@ public:
     virtual void OnActivate(bool) {}
     // A key went down while the window was active; shift holds shiftbit values.
     virtual void OnKeyDown(uint16_t, uint8_t) {}
+    // A character typed while the window was active, in the program's code page.
+    virtual void OnChar(char) {}
+    // The mouse over the client area (or anywhere while captured), in client pixels; shift
+    // holds shiftbit values.
+    virtual void OnMouseDown(mousebutton, point, uint8_t) {}
+    virtual void OnMouseMove(point, uint8_t) {}
+    virtual void OnMouseUp(mousebutton, point, uint8_t) {}
+    // The second press of a double click: this, then the press itself.
+    virtual void OnDoubleClick(point) {}
+    // The wheel turned by delta; positive is away from the user, 120 a notch.
+    virtual void OnWheel(int32_t) {}
     // The user opened the menu bar or a popup menu, before any of it is shown.
     virtual void OnEnterMenuLoop() {}
 
@@ -77,6 +89,10 @@ public:
     // Shows a popup menu made by the application at a point of the screen, and runs the item
     // chosen, if any, before it returns.
     virtual void PopupMenu(menu& popup, point screen) = 0;
+    // The cursor shown over the client area from now on.
+    virtual void SetCursor(cursorshape shape) = 0;
+    // While captured, the mouse's moves and its release reach this window wherever they happen.
+    virtual void CaptureMouse(bool capture) = 0;
     // No event reaches the owner any more, whatever the window still goes through: for an owner
     // whose parts are about to go (taking the menu bar off resizes the window, and closing another
     // window may activate this one).

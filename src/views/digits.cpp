@@ -38,6 +38,24 @@ std::string DigitString(uint32_t value, int32_t base, int32_t width) {
     return text;
 }
 
+int32_t DigitValue(char character) {
+    if (character >= '0' && character <= '9') return character - '0';
+    if (character >= 'A' && character <= 'Z') return character - 'A' + 10;
+    if (character >= 'a' && character <= 'z') return character - 'a' + 10;
+    return -1;
+}
+
+int64_t ReadDigits(std::string_view digits, int32_t base) {
+    const int64_t b = ClampBase(base);
+    int64_t value = 0;
+    for (const char character : digits) {
+        const int32_t digit = DigitValue(character);
+        if (digit < 0 || digit >= b) return -1;
+        value = std::min<int64_t>(value * b + digit, int64_t(1) << 32);
+    }
+    return value;
+}
+
 std::string CodeText(uint8_t code) {
     const int32_t base = Settings().TextBaseSyst;
     return DigitString(code, base, Settings().FirstZeroes ? DigitCount(255, base) : 0);

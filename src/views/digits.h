@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace quillmap {
 
@@ -20,5 +21,11 @@ std::string DigitString(uint32_t value, int32_t base, int32_t width);
 // One code as the structure view shows it: base TextBaseSyst, padded to the digits of 255 in
 // that base when FirstZeroes.
 std::string CodeText(uint8_t code);
+
+// The value of a digit character, either case: 0 to 35, or -1 for a character that is no digit.
+int32_t DigitValue(char character);
+// A digit string read back in base, most significant first; -1 when a character is no digit of
+// the base. Long strings stop growing past 2^32, so the caller's range check still refuses them.
+int64_t ReadDigits(std::string_view digits, int32_t base);
 
 }  // namespace quillmap

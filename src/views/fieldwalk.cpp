@@ -17,28 +17,27 @@ public:
         for (int32_t i = 0; i < container.ChildCount(); ++i) {
             const pole& child = container.Child(i);
             if (child.Start() < position) continue;  // not placed, or lying over bytes already walked
-            if (child.Start() > position && !Visit({0, position, child.Start() - position})) return false;
-            if (!Field(child)) return false;
+            if (child.Start() > position && !Entry({0, position, child.Start() - position})) return false;
+            walkentry entry{child.Serial(), child.Start(), child.Length()};
+            if (child.IsContainer()) entry.container = static_cast<const cont*>(&child);
+            if (!Entry(entry)) return false;
             position = std::max(position, child.Start() + child.Length());
         }
-        if (position < to && !Visit({0, position, to - position})) return false;
+        if (position < to && !Entry({0, position, to - position})) return false;
         return End();
     }
 
 private:
-    bool Field(const pole& field) {
-        walkentry entry{field.Serial(), field.Start(), field.Length()};
-        if (field.IsContainer()) entry.container = static_cast<const cont*>(&field);
+    // A field or a gap. Asked to descend, a container's children follow; anything else, gaps
+    // included, answers with an empty level.
+    bool Entry(walkentry entry) {
+        const int32_t start = entry.start;
+        const int32_t length = entry.length;
         bool descend = false;
         if (!Visit(entry, descend)) return false;
         if (!descend) return true;
         if (!entry.container) return End();
-        return Level(*entry.container, field.Start(), field.Start() + field.Length());
-    }
-
-    bool Visit(walkentry entry) {
-        bool descend = false;
-        return Visit(entry, descend);
+        return Level(*entry.container, start, start + length);
     }
 
     bool Visit(walkentry& entry, bool& descend) {

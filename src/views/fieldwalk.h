@@ -9,8 +9,8 @@ namespace quillmap {
 
 // A plug-in's walk over the field tree. The callback sees each field (by serial) or gap (serial
 // 0) of a level with its length and bytes; it may ask to descend into a container, and may stop
-// the walk. Every level ends with a call of (0, 0, null), and so does a descend into a field that
-// has no children.
+// the walk. Every level ends with a call of (0, 0, null), and so does a descend into anything that
+// is not a container, gaps included.
 using fieldreader =
     std::function<void(uint32_t serial, int32_t length, const uint8_t* bytes, bool& descend, bool& stop)>;
 // The same walk, where the callback may hand back other bytes for the entry.

@@ -7,6 +7,7 @@
 #include "base/settings.h"
 #include "views/digits.h"
 #include "views/displaystyle.h"
+#include "views/fieldboxes.h"
 #include "views/vwstruct.h"
 
 namespace quillmap {
@@ -22,11 +23,6 @@ constexpr platform::colour BoxGreen = platform::Rgb(0x00, 0x80, 0x00);
 int32_t Clamp32(int64_t value) {
     return static_cast<int32_t>(
         std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
-bool IsFirstChildOfInnerContainer(const pole& field) {
-    const cont* parent = field.Parent();
-    return parent && parent->Parent() && parent->ChildCount() > 0 && &parent->Child(0) == &field;
 }
 
 }  // namespace
@@ -241,7 +237,7 @@ void structpainter::PaintCodes(const visiblerow& row) {
 
 void structpainter::PaintBoxes(const visiblerow& row) {
     const pole& field = *view_.Rows().Field(row.entry);
-    const int32_t x = m_.ValueLeft + m_.ValueWidth - m_.Pad - 20 - scrollx_;
+    const int32_t x = BoxesRight(m_) - 20 - scrollx_;
     const int32_t y = Clamp32(row.blocktop + 1);
     canvas_.SetBrush(BoxFill);
     canvas_.SetPen({BoxGrey, 1});

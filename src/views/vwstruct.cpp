@@ -13,9 +13,7 @@ namespace quillmap {
 vwstruct::vwstruct(platform::canvas& surface, platform::system& system, const rootmaker& makeroot)
     : vwcommon(surface), system_(system), root_(makeroot(*this)) {
     MeasureGlyphs();
-    root_->SetStart(0);
-    root_->Parse();
-    RebuildRows();
+    vwstruct::ReparseAll();
     CalcCaretPixels();
 }
 
@@ -30,10 +28,7 @@ structmetrics vwstruct::Metrics() const {
 
 void vwstruct::RecalcMetrics() {
     MeasureGlyphs();
-    root_->TruncateChildren(0);
-    root_->SetStart(0);
-    root_->Parse();
-    RebuildRows();
+    ReparseAll();
     CalcCaretPixels();
 }
 
@@ -69,7 +64,12 @@ codeselection vwstruct::Selection() const {
 }
 
 bytespan vwstruct::SelectedValueBytes() const {
-    if (!incodes_) return {};
+    if (!incodes_) {
+        // In the value text caret and anchor stand between characters, that is between bytes.
+        const int32_t caret = CaretLinear();
+        const int32_t anchor = PositionToLinear(anchorcolumn_, anchorline_);
+        return {std::min(caret, anchor), std::max(caret, anchor)};
+    }
     return SelectedBytes(CaretEnd(), AnchorEnd());
 }
 

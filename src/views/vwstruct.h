@@ -66,6 +66,9 @@ public:
     void PageUp(bool shift, int32_t& rememberedx) override;
     void PageDown(bool shift, int32_t& rememberedx) override;
     void MouseButton(int32_t x, int32_t y, bool down, bool shift) override;
+    viewcursor MouseMove(int32_t x, int32_t y) override;
+    void SelectAll() override;
+    bool Backspace() override;
     std::string CharNearCaret(bool after) const override;
     bool FindPhrase(std::string_view phrase, int32_t& budget, bool fromcaret, bool matchcase) override;
     amnaction PopupItems() override;
@@ -78,6 +81,8 @@ public:
     int32_t PositionToLinear(int32_t column, int32_t line) const override;
     // With a view of the same class, the other view also opens and closes the same containers.
     void CopyDocumentTo(vwcommon& other) const override;
+    // Tab moves between the codes and a value text; it never types over a selection.
+    bool KeyReplacesSelection(char key) const override { return key != '\t'; }
     void ReparseAll() override;
     void ReadBlocks(const blockreader& callback) const override;
     void RewriteBlocks(const blockrewriter& callback) override;
@@ -93,6 +98,11 @@ public:
                       int32_t caretafter);
 
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
+    // Counts the changes of the bytes, so that a caller can tell whether a key changed any.
+    uint64_t EditCount() const { return editcount_; }
+    // Ctrl+Home and Ctrl+End: the first code, or the end of the document, on digit 0.
+    void DocumentStart(bool shift) { MoveCaret(0, 0, shift); }
+    void DocumentEnd(bool shift) { MoveCaret(DocumentLength(), 0, shift); }
     cont& Root() const { return *root_; }
     const rowtable& Rows() const { return rows_; }
     // The geometry for the current window size and margins.
@@ -127,6 +137,12 @@ protected:
 
     // The glyphs and the line height are measured once per font or base, not on every edit.
     void MeasureGlyphs();
+    // A press on an entry's description shows the text whole in a popup window; until the popup
+    // windows exist the press only leaves the caret where it was.
+    virtual void ShowDescription(int32_t /*entry*/, int64_t /*y inside the block*/) {}
+    // A press on the button of an image block's data decodes the image and shows it; the GIF view
+    // does it with the image popup, until then the press does nothing.
+    virtual void ShowImage(pole& /*field*/) {}
 
 private:
     // Puts the new bytes in place of count bytes at offset and tells the tree: a recheck when
@@ -138,6 +154,46 @@ private:
     void ReplaceDocument(const std::vector<std::string>& blocks);
     // The scroll y that brings a line's row just below the header.
     int64_t ScrollToLine(int32_t line) const;
+
+    // The number of digits the code at a byte shows: those of 255 with FirstZeroes, else its own.
+    int32_t CodeDigits(int32_t byte) const;
+    // The entry's last position: its last byte, or the end of the document in the last entry.
+    int32_t EntryLastPosition(int32_t entry) const;
+    // The caret onto a byte and digit; without shift the anchor follows, with it the selection is
+    // normalised. Then the caret's pixels, brought into view.
+    void MoveCaret(int32_t byte, int32_t digit, bool shift);
+    // An anchor after its code's last digit stands on the next code; a caret after its last
+    // digit with the anchor on the next code's first one selects nothing.
+    void NormaliseSelection();
+    // The line a vertical move lands on, at the remembered column, clamped into its entry, with
+    // the digit keeping its distance from the code's right end.
+    bool MoveToLine(int32_t line, bool shift, int32_t& rememberedx);
+    // The line Page Up or Page Down reaches within round(0.8 x client height) pixels.
+    int32_t PageTarget(bool down) const;
+    // Where a deletion or typing waiting to be joined stops waiting.
+    void CloseOpenRecord();
+    bool RecordIsOpen() const;
+    // The edits of the codes: the bytes go through ReplaceBytes, then the caret's digits are set.
+    bool EditBytes(int32_t offset, int32_t count, std::string_view newbytes, int32_t digitbefore,
+                   int32_t caretafter, int32_t digitafter);
+    // The value text: the caret's row of bytes as characters, entered with Tab or a click in the
+    // value column. Its moves go over the rows' characters, across rows and entries.
+    enum class valuemove : uint8_t { left, right, up, down, linestart, lineend, pageup, pagedown };
+    void EnterValueText();
+    void ToggleArea();
+    void MoveInValueText(valuemove move, bool shift, int32_t& rememberedx);
+    // Its edits put characters' codes in as bytes; the caret stays in the value text.
+    bool EditValueBytes(int32_t offset, int32_t count, std::string_view newbytes, int32_t caretafter);
+    bool TypeInValueText(char character);
+    bool DeleteInValueText(bool before);
+    bool DeleteSelectionInValueText();
+    // x from the value column's left edge.
+    void ClickInValueText(int64_t x, int32_t line, bool extend);
+    // The block top of an entry in the mouse's coordinates, and the entry under a point.
+    int64_t MouseBlockTop(int32_t entry) const;
+    int32_t EntryAtMouse(int32_t y) const;
+    // Opens a container or closes a first child's parent when the point is on one of its boxes.
+    bool ClickBoxes(int32_t entry, int64_t x, int64_t y);
 
     platform::system& system_;
     allseparators noword_;
@@ -152,6 +208,7 @@ private:
     bool incodes_ = true;
     int32_t textline_ = 0;
     std::string valuetext_;
+    uint64_t editcount_ = 0;
 };
 
 }  // namespace quillmap

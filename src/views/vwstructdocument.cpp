@@ -12,6 +12,10 @@
 namespace quillmap {
 
 void vwstruct::ReparseAll() {
+    // A whole document is a new one: parsed over the old tree, a file whose first bytes changed
+    // would keep blocks the new bytes do not have.
+    root_->Reset();
+    root_->SetStart(0);
     root_->Parse();
     RebuildRows();
 }
@@ -106,6 +110,7 @@ void vwstruct::ReplaceDocument(const std::vector<std::string>& blocks) {
     std::vector<uint8_t> rewritten;
     for (const std::string& block : blocks) rewritten.insert(rewritten.end(), block.begin(), block.end());
     bytes_ = std::move(rewritten);
+    ++editcount_;
     ReparseAll();
     History().Clear();
     PlaceCaretAt(std::min(caret, DocumentLength()));
@@ -116,6 +121,7 @@ void vwstruct::ReplaceDocument(const std::vector<std::string>& blocks) {
 
 bool vwstruct::Splice(int32_t offset, int32_t count, std::string_view newbytes) {
     const int32_t lastline = lastline_;
+    ++editcount_;
     const auto at = bytes_.begin() + offset;
     int32_t recheck = 0;
     if (static_cast<size_t>(count) == newbytes.size()) {
@@ -141,20 +147,25 @@ bool vwstruct::ReplaceBytes(int32_t offset, int32_t count, std::string_view newb
 
     edithistory& history = History();
     if (history.CanUndo() && history.UndoList().back().Kind == undokind::OpenRecord) {
-        // Typing or pasting over a selection: the new bytes join the deletion as one step.
         undorec open = history.UndoList().back();
         bytesreplaced edit = DecodeBytesReplaced(open.Text);
-        edit.newbytes += newbytes;
-        edit.caretstate = CaretStateByte(quillmap::InCodes(edit.caretstate), DigitBefore(edit.caretstate),
-                                         DigitAfter(caretstate));
-        open.Text = EncodeBytesReplaced(edit);
-        open.To = {caretafter, 0};
-        open.Kind = undokind::BytesReplaced;
+        open.Kind = undokind::BytesReplaced;  // the deletion waits no longer, whatever comes
+        if (offset == edit.offset + static_cast<int32_t>(edit.newbytes.size())) {
+            // Typing or pasting over a selection: the new bytes join the deletion as one step, and
+            // so do the bytes they overwrite, which undo must give back too.
+            edit.oldbytes += oldbytes;
+            edit.newbytes += newbytes;
+            edit.caretstate = CaretStateByte(quillmap::InCodes(edit.caretstate), DigitBefore(edit.caretstate),
+                                             DigitAfter(caretstate));
+            open.Text = EncodeBytesReplaced(edit);
+            open.To = {caretafter, 0};
+            history.ReplaceNewestUndo(std::move(open));
+            return changed;
+        }
         history.ReplaceNewestUndo(std::move(open));
-    } else {
-        history.Record(undokind::BytesReplaced, EncodeBytesReplaced({offset, caretstate, oldbytes, std::string(newbytes)}),
-                       offset, caretafter);
     }
+    history.Record(undokind::BytesReplaced, EncodeBytesReplaced({offset, caretstate, oldbytes, std::string(newbytes)}),
+                   offset, caretafter);
     return changed;
 }
 
@@ -168,7 +179,7 @@ void vwstruct::Reverse(undorec record, bool undoing) {
     curdigit_ = DigitBefore(edit.caretstate);
     anchordigit_ = curdigit_;
     incodes_ = quillmap::InCodes(edit.caretstate);
-    textline_ = 0;
+    if (!incodes_) EnterValueText();
     CalcCaretPixels();
     EnsureCaretVisible();
 
@@ -185,6 +196,8 @@ void vwstruct::Reverse(undorec record, bool undoing) {
 
 void vwstruct::Undo() {
     if (!CanUndo()) return;
+    // A deletion still waiting for its typing is a whole step of its own.
+    CloseOpenRecord();
     if (UndoList().back().Kind != undokind::BytesReplaced) {
         vwcommon::Undo();
         return;

@@ -27,8 +27,8 @@ public:
     int32_t Recheck(int32_t position, int32_t count) override;
     void RebuildFrom(int32_t position) override;
     void GapText(int32_t position, std::string& text) const override;
-    // Back to the state of a new document: only the magic, unplaced.
-    void Reset();
+    // Back to the state of a new document: only the magic.
+    void Reset() override;
 };
 
 class tinymagic final : public signatura {

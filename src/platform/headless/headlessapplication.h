@@ -135,6 +135,10 @@ public:
     void Disconnect() override;
     // The menu bar was destroyed while the window showed it: it is taken off, as Windows does.
     void MenuBarGone();
+    void SetCursor(cursorshape shape) override { cursor_ = shape; }
+    void CaptureMouse(bool capture) override { captured_ = capture; }
+    cursorshape Cursor() const { return cursor_; }
+    bool Captured() const { return captured_; }
 
     const formdesign& Design() const { return design_; }
     int Invalidations() const { return invalidations_; }
@@ -151,6 +155,24 @@ public:
     void Activate(bool active);
     void ActivationChanged(bool active) override { events_->OnActivate(active); }
     void KeyDown(uint16_t key, uint8_t shift = 0) { events_->OnKeyDown(key, shift); }
+    // A key as the system sends it: its key-down, and the character it types, if any, unless
+    // Ctrl or Alt is held.
+    void Type(uint16_t key, char character, uint8_t shift = 0) {
+        events_->OnKeyDown(key, shift);
+        if (character && !(shift & (ssCtrl | ssAlt))) events_->OnChar(character);
+    }
+    void MouseDown(point at, uint8_t shift = 0, mousebutton button = mousebutton::left) {
+        events_->OnMouseDown(button, at, shift);
+    }
+    void MouseMove(point at, uint8_t shift = 0) { events_->OnMouseMove(at, shift); }
+    void MouseUp(point at, uint8_t shift = 0, mousebutton button = mousebutton::left) {
+        events_->OnMouseUp(button, at, shift);
+    }
+    void DoubleClick(point at) {
+        events_->OnDoubleClick(at);
+        events_->OnMouseDown(mousebutton::left, at, 0);
+    }
+    void Wheel(int32_t delta) { events_->OnWheel(delta); }
 
     headlessscrollbar* ScrollBar(scrollaxis axis) const { return axis == scrollaxis::vertical ? vertical_ : horizontal_; }
     headlessstatusbar* StatusBar() const { return statusbar_; }
@@ -183,6 +205,8 @@ private:
     std::vector<rect> presented_;
     menu* menubar_ = nullptr;
     std::vector<shownpopup> popups_;
+    cursorshape cursor_ = cursorshape::arrow;
+    bool captured_ = false;
 };
 
 }  // namespace quillmap::platform

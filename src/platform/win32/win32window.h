@@ -33,6 +33,8 @@ public:
     void Present(const platform::bitmap& picture, const platform::rect& area) override;
     void SetMenuBar(platform::menu* bar) override;
     void PopupMenu(platform::menu& popup, platform::point screen) override;
+    void SetCursor(platform::cursorshape shape) override { cursor_ = shape; }
+    void CaptureMouse(bool capture) override;
     void Disconnect() override { ready_ = false; }
 
     HWND Handle() const { return handle_.Get(); }
@@ -40,11 +42,14 @@ public:
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    // Typed characters, the mouse and the cursor; false for any other message.
+    bool HandleInput(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
     platform::windowevents& events_;
     brushhandle background_;
     windowhandle handle_;
     platform::menu* menubar_ = nullptr;
+    platform::cursorshape cursor_ = platform::cursorshape::arrow;
     // Events reach the owner only from the end of construction until the owner disconnects or
     // destruction starts: Windows sends WM_SIZE from inside CreateWindowEx, before the owner holds
     // this window.

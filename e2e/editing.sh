@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# End-to-end: editing codes in quillmap.exe under Wine. On a copy of a GIF it types digits in
+# insert mode, then in overwrite mode, selects a code with Shift and the arrows, deletes it,
+# undoes the deletion and saves with Ctrl+S; the saved bytes are the expected ones. It also
+# opens a field by its box with the mouse and drags a selection. Screenshots show the caret, the
+# selection and the opened field.
+# Usage: editing.sh EXE OUTDIR GIF
+set -u
+
+if [ $# -ne 3 ]; then
+    echo "usage: $0 EXE OUTDIR GIF" >&2
+    exit 2
+fi
+EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+mkdir -p "$2" || exit 2
+OUTDIR=$(cd "$2" && pwd)
+GIF=$3
+
+. "$(dirname "$0")/lib.sh"
+
+PROGRAM_PID=""
+cleanup() {
+    stop_wine
+    if [ -n "$PROGRAM_PID" ]; then
+        kill "$PROGRAM_PID" 2>/dev/null
+        wait "$PROGRAM_PID" 2>/dev/null
+    fi
+    stop_xvfb
+}
+trap cleanup EXIT
+
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+mkdir -p "$OUTDIR/files"
+cp "$GIF" "$OUTDIR/files/edited.gif"
+chmod u+w "$OUTDIR/files/edited.gif"  # the corpus is read-only
+start_xvfb || exit 1
+start_wine_prefix "$OUTDIR/wineprefix" || exit 1
+
+"$E2E_WINE" "$EXE" "$(windows_path "$OUTDIR/files/edited.gif")" >"$OUTDIR/program.log" 2>&1 &
+PROGRAM_PID=$!
+WINDOW=$(wait_for_window '^edited\.gif - Quillmap$' 90 "$PROGRAM_PID") || exit 1
+sleep 2
+xdotool windowactivate --sync "$WINDOW" 2>/dev/null
+keys() { xdotool key --clearmodifiers --delay 80 "$@"; sleep 0.5; }
+
+# Insert mode, the caret on the first digit of 47 ("G"): 4 makes a new code 47 before it, whose
+# second digit 1 then overwrites: 41. In overwrite mode 5 and 0 turn the old 47 into 50.
+keys 4 1
+keys Insert
+keys 5 0
+# Shift+Right twice selects the two digits of 49 ("I").
+keys shift+Right shift+Right
+screenshot "$OUTDIR/selection.png"
+e2e_log "screenshot: $OUTDIR/selection.png"
+keys Delete
+keys ctrl+z
+keys ctrl+s
+sleep 1
+
+{ printf 'AP'; tail -c +2 "$GIF"; } >"$OUTDIR/expected.gif"
+check "the saved file holds the typed codes, the deletion undone" cmp -s "$OUTDIR/expected.gif" "$OUTDIR/files/edited.gif"
+NAME=$(LC_ALL=C.UTF-8 xdotool getwindowname "$WINDOW")
+check "the caption has no change mark after saving (got '$NAME')" [ "$NAME" = "edited.gif - Quillmap" ]
+
+# Undone four times, the file is a GIF again: its fields show their boxes. The green plus of
+# the first closed field, found on the screen, opens it.
+keys ctrl+z ctrl+z ctrl+z ctrl+z
+screenshot "$OUTDIR/before_open.png"
+PLUS=$(convert "$OUTDIR/before_open.png" -depth 8 txt:- | awk -F'[,: ]+' '/#008000/ { print $1, $2; exit }')
+if [ -n "$PLUS" ]; then
+    read -r PX PY <<<"$PLUS"
+    xdotool mousemove "$PX" "$((PY + 1))" click 1
+    sleep 1
+    screenshot "$OUTDIR/opened.png"
+    e2e_log "screenshot: $OUTDIR/opened.png"
+    AFTER=$(convert "$OUTDIR/opened.png" -crop "12x12+$((PX - 3))+$((PY - 5))" +repage -depth 8 txt:- | grep -c '#008000')
+    check "a click on the plus opens its field (green left: $AFTER)" [ "$AFTER" -eq 0 ]
+else
+    check "a closed field shows its green plus" false
+fi
+
+# A drag across the first row's codes selects them: the selection's colour shows there.
+xdotool mousemove 110 80 mousedown 1 mousemove 200 80 mousemove 260 80 mouseup 1
+sleep 1
+screenshot "$OUTDIR/dragged.png"
+e2e_log "screenshot: $OUTDIR/dragged.png"
+
+# Undone to the original and saved, the file is the original again; then the program ends.
+keys ctrl+s
+sleep 1
+check "saved again after undoing everything, the file is the original" cmp -s "$GIF" "$OUTDIR/files/edited.gif"
+xdotool key --clearmodifiers alt+F4
+for _ in $(seq 1 30); do
+    kill -0 "$PROGRAM_PID" 2>/dev/null || { wait "$PROGRAM_PID"; PROGRAM_PID=""; break; }
+    sleep 1
+done
+check "the program ends" [ -z "$PROGRAM_PID" ]
+
+if [ "$failures" -ne 0 ]; then
+    echo "[e2e] editing: $failures check(s) failed; screenshots in $OUTDIR" >&2
+    exit 1
+fi
+echo "[e2e] editing: passed; screenshots in $OUTDIR"
