@@ -8,12 +8,14 @@
 #include "app/fileidentity.h"
 #include "app/statusbartexts.h"
 #include "app/tform1.h"
+#include "base/cp1251.h"
 #include "base/settings.h"
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
 #include "support/corpus.h"
 #include "support/scratchfolder.h"
 #include "support/settingsguard.h"
+#include "support/utf8.h"
 
 namespace quillmap {
 namespace {
@@ -65,6 +67,58 @@ TEST_F(filecommands, OpeningFromTheDialogShowsTheFileUnderItsName) {
     form.OpenCommand();
     EXPECT_EQ(system.Beeps(), beeps + 1);
     EXPECT_EQ(form.DocumentName(), path);
+}
+
+TEST_F(filecommands, AFileTooLargeToLoadOpensAsAnEmptyDocumentUnderItsName) {
+    // Positions are 32-bit: one byte more than 2 GiB - 1 is too many.
+    const fs::path big = folder / "big.gif";
+    testing::PutSparseFile(big, std::uintmax_t{1} << 31);
+    app.QueueFileAnswer(big.string());
+    form.OpenCommand();
+    EXPECT_EQ(system.Beeps(), 1);
+    ASSERT_EQ(app.Errors().size(), 1u);
+    EXPECT_EQ(Cp1251ToUtf8(app.Errors()[0]), testing::Utf8(u8"Файл открыть не получилось (возможно, он слишком велик)"));
+    EXPECT_EQ(form.DocumentName(), big.string());
+    EXPECT_EQ(window.Caption(), "big.gif - Quillmap");
+    EXPECT_EQ(form.View().DocumentLength(), 0);
+}
+
+TEST_F(filecommands, ANameTheSystemGaveOnlyApproximatelyIsRefusedWithAMessage) {
+    // "café.gif" arrives as "caf?.gif". This file system allows '?' in a name, so a file of that
+    // name here stands for whatever such a name might otherwise reach.
+    const std::string opened = (folder / "welcome2.gif").string();
+    form.OpenDocument(opened);
+    const fs::path lookalike = folder / "caf?.gif";
+    fs::copy_file(folder / "welcome2.gif", lookalike);
+    const std::string message = "Я не могу работать с \"" + lookalike.string() +
+                                "\": в этом имени есть буквы, которых нет в кодировке Windows-1251 (вместо них "
+                                "я вижу знаки \"?\"). Переименуйте, пожалуйста, файл или папку.";
+
+    app.QueueFileAnswer(lookalike.string());
+    form.OpenCommand();
+    EXPECT_EQ(system.Beeps(), 1);
+    ASSERT_EQ(app.Errors().size(), 1u);
+    EXPECT_EQ(app.Errors()[0], message);
+    EXPECT_EQ(form.DocumentName(), opened);
+
+    // Saving under such a name writes nothing and keeps the document's own name.
+    Change();
+    const std::string before = testing::FileText(lookalike);
+    app.QueueFileAnswer(lookalike.string());
+    form.SaveAs();
+    EXPECT_EQ(system.Beeps(), 2);
+    ASSERT_EQ(app.Errors().size(), 2u);
+    EXPECT_EQ(app.Errors()[1], message);
+    EXPECT_EQ(testing::FileText(lookalike), before);
+    EXPECT_EQ(form.DocumentName(), opened);
+    EXPECT_TRUE(form.Modified());
+
+    // Help lives in the program's folder: not in one that only looks like it.
+    app.programfolder = "C:\\Caf?";
+    form.Help();
+    EXPECT_TRUE(app.ShellOpens().empty());
+    ASSERT_EQ(app.Errors().size(), 3u);
+    EXPECT_NE(app.Errors()[2].find("\"C:\\Caf?\""), std::string::npos);
 }
 
 TEST_F(filecommands, SaveAsWritesAByteIdenticalCopyAndTakesItsName) {
@@ -143,11 +197,12 @@ TEST_F(filecommands, AFileThatCannotBeSavedLeavesTheDocumentChanged) {
               "\xFC \xE8\xE7\xEC\xE5\xED\xE5\xED\xE8\xFF.");
 }
 
-// The coordinates a printed sheet shows, joined digit by digit, one entry per row.
+// The coordinates a printed sheet shows, joined digit by digit, one entry per row. At 254 dpi
+// the coordinate column ends at 156 dots and the codes start at 168.
 std::vector<std::string> PrintedRows(const std::vector<platform::drawop>& sheet) {
     std::map<int32_t, std::string> rows;
     for (const platform::drawop& op : sheet)
-        if (op.what == platform::drawop::kind::text && op.points[0].x < 60 && op.text.size() == 1)
+        if (op.what == platform::drawop::kind::text && op.points[0].x < 160 && op.text.size() == 1)
             rows[op.points[0].y] += op.text;
     std::vector<std::string> coordinates;
     for (const auto& [y, text] : rows)
@@ -159,7 +214,7 @@ TEST_F(filecommands, PrintingPagesThreeToFourDrawsAndDiscardsTheFirstTwo) {
     form.OpenDocument((folder / "welcome2.gif").string());
     platform::headlessprinter& printer = app.Printer();
     // A small page: 600 x 300 pixels at 254 dots per inch, margins of 1 cm = 100 pixels but
-    // none at the bottom; the page number takes one line of 13.
+    // none at the bottom; the page number takes one line of the font, 34 high at this resolution.
     printer.pagesize = {600, 300};
     printer.dotsperinch = {254, 254};
     printer.answer = platform::printrequest{true, 3, 4};
@@ -171,13 +226,13 @@ TEST_F(filecommands, PrintingPagesThreeToFourDrawsAndDiscardsTheFirstTwo) {
     EXPECT_EQ(Settings().ColumnCount, 1);
     EXPECT_EQ(form.View().Rows().Rows(0), 3);  // the signature, one code a row
 
-    // Every page printed alone, for comparison: pages 3 and 4 are the third and fourth of them.
+    // The first five pages printed alone, for comparison: pages 3 and 4 are the third and
+    // fourth of them.
     printer.sheets.clear();
     printer.clearedpages = 0;
-    printer.answer = platform::printrequest{};
-    std::vector<std::vector<platform::drawop>> earlier;
+    printer.answer = platform::printrequest{true, 1, 5};
     form.Print();
-    ASSERT_GT(printer.sheets.size(), 4u);
+    ASSERT_EQ(printer.sheets.size(), 5u);
     EXPECT_EQ(printer.clearedpages, 0);
     const std::vector<std::string> third = PrintedRows(printer.sheets[2]);
     ASSERT_FALSE(third.empty());
@@ -186,10 +241,10 @@ TEST_F(filecommands, PrintingPagesThreeToFourDrawsAndDiscardsTheFirstTwo) {
     printer.answer = platform::printrequest{true, 3, 4};
     form.Print();
     EXPECT_EQ(PrintedRows(printer.sheets[0]), third);
-    // The page number stands centred at the page's foot: "3" is 7 wide at (600 - 7) / 2 - 100.
+    // The page number stands centred at the page's foot: "3" is 17 wide at (600 - 17) / 2 - 100.
     bool numbered = false;
     for (const platform::drawop& op : printer.sheets[0])
-        numbered = numbered || (op.text == "3" && op.points[0] == platform::point{196, 300 - 13 - 100});
+        numbered = numbered || (op.text == "3" && op.points[0] == platform::point{191, 300 - 34 - 100});
     EXPECT_TRUE(numbered);
 }
 

@@ -39,5 +39,23 @@ TEST(FileNames, TheFolderOfAPathHasNoSeparatorAtItsEnd) {
     EXPECT_EQ(FolderOf("cat.gif"), "");
 }
 
+TEST(FileNames, ANameWithAQuestionMarkIsNotTheFileTheUserChose) {
+    // A character the system could not give in CP1251 arrives as '?', which no Windows file or
+    // folder name holds; the long-path prefix is the one place a '?' belongs.
+    const struct {
+        const char* name;
+        bool exact;
+    } names[] = {
+        {"C:\\Картинки\\кот.gif", true},
+        {"C:\\pics\\caf?.gif", false},
+        {"C:\\caf?\\cat.gif", false},
+        {"??.gif", false},
+        {"\\\\?\\C:\\pics\\cat.gif", true},
+        {"\\\\?\\C:\\pics\\caf?.gif", false},
+        {"", true},
+    };
+    for (const auto& n : names) EXPECT_EQ(ExactFileName(n.name), n.exact) << n.name;
+}
+
 }  // namespace
 }  // namespace quillmap::testing

@@ -8,6 +8,7 @@
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
 #include "support/corpus.h"
+#include "support/scratchfolder.h"
 #include "support/settingsguard.h"
 #include "support/utf8.h"
 
@@ -30,6 +31,37 @@ TEST(Startup, MakesTheApplicationAToolWindowAndShowsTheMainWindow) {
     for (const auto* window : app.Windows()) EXPECT_EQ(window, nullptr);
 }
 
+TEST(Startup, AFileTooLargeToLoadOnTheCommandLineOpensEmptyUnderItsName) {
+    testing::settingsguard settings;
+    testing::scratchfolder scratch;
+    // Positions are 32-bit: one byte more than 2 GiB - 1 is too many.
+    const std::filesystem::path big = scratch / "big.gif";
+    testing::PutSparseFile(big, std::uintmax_t{1} << 31);
+    platform::headlessapplication app;
+    platform::headlesssystem system;
+    RunProgram(app, system, {big.string()});
+    EXPECT_EQ(system.Beeps(), 1);
+    ASSERT_EQ(app.Errors().size(), 1u);
+    EXPECT_EQ(Cp1251ToUtf8(app.Errors()[0]), testing::Utf8(u8"Файл открыть не получилось (возможно, он слишком велик)"));
+    EXPECT_EQ(app.Title(), "big.gif - Quillmap");
+}
+
+TEST(Startup, ANameTheSystemGaveOnlyApproximatelyIsRefusedAndTheProgramStartsUntitled) {
+    testing::settingsguard settings;
+    testing::scratchfolder scratch;
+    // "café.gif" arrives as "caf?.gif": a name this file system allows, so the file is there to
+    // be wrongly opened.
+    const std::filesystem::path lookalike = scratch / "caf?.gif";
+    std::filesystem::copy_file(testing::CorpusDir() / "welcome2.gif", lookalike);
+    platform::headlessapplication app;
+    platform::headlesssystem system;
+    RunProgram(app, system, {lookalike.string()});
+    EXPECT_EQ(system.Beeps(), 1);
+    ASSERT_EQ(app.Errors().size(), 1u);
+    EXPECT_NE(app.Errors()[0].find(lookalike.string()), std::string::npos);
+    EXPECT_EQ(Cp1251ToUtf8(app.Title()), testing::Utf8(u8"Безымянный.gif - Quillmap"));
+}
+
 TEST(Startup, MainWindowCaptionSizeAndBackground) {
     platform::headlessapplication app;
     platform::headlesssystem system;
@@ -41,6 +73,8 @@ TEST(Startup, MainWindowCaptionSizeAndBackground) {
     EXPECT_EQ(window.ClientSize(), (platform::extent{792, 454}));
     EXPECT_EQ(window.Design().background, platform::clWhite);
     EXPECT_TRUE(window.Design().mainwindow);
+    // The user cannot size it below 100 x 100.
+    EXPECT_EQ(window.Design().minimum, (platform::extent{100, 100}));
 
     // The picture leaves room for the two scroll bars (18) and the status bar (19), and is
     // copied to the window but for its one-pixel border.

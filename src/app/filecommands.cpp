@@ -7,6 +7,7 @@
 #include "app/documentinfo.h"
 #include "app/fileidentity.h"
 #include "app/filenames.h"
+#include "app/printfont.h"
 #include "app/readonlysave.h"
 #include "app/texts.h"
 #include "app/tform1.h"
@@ -24,7 +25,7 @@ void Tform1::SetCaption(const std::string& caption) {
     app_.SetTitle(caption);
 }
 
-void Tform1::ShowError(const char* text) {
+void Tform1::ShowError(std::string_view text) {
     BeginDialog();
     app_.ShowError(text);
     EndDialog();
@@ -68,10 +69,17 @@ void Tform1::NewDocument() {
 
 void Tform1::ShowUntitledCaption() { SetCaption(std::string(UntitledName) + CaptionSuffix); }
 
+bool Tform1::AcceptFileName(const std::string& path) {
+    if (ExactFileName(path)) return true;
+    system_.Beep();
+    ShowError(InexactNameStart + path + InexactNameEnd);
+    return false;
+}
+
 void Tform1::OpenCommand() {
     if (ConfirmDiscard()) return;
     BeginDialog();
-    if (app_.ChooseFile(opendialog_)) {
+    if (app_.ChooseFile(opendialog_) && AcceptFileName(opendialog_.filename)) {
         try {
             OpenDocument(opendialog_.filename);
             savedialog_.filterindex = opendialog_.filterindex;
@@ -83,8 +91,9 @@ void Tform1::OpenCommand() {
 }
 
 void Tform1::OpenDocument(const std::string& path) {
-    // Only a file that can be opened at all replaces the document.
-    bytefile(Cp1251Path(path), bytefile::openmode::reading).Close();
+    // Only a file that can be opened at all replaces the document; one too large to load
+    // still does, empty, with a message.
+    TestReadable(Cp1251Path(path));
     const std::string title = FileNameOf(path) + CaptionSuffix;
     // One file, one window: a copy that shows it already comes forward instead.
     if (app_.BringForwardOtherWindow(title, FileIdentity(path), *window_)) return;
@@ -125,7 +134,7 @@ void Tform1::Save() {
 void Tform1::SaveAs() {
     BeginDialog();
     savedialog_.filterindex = 1;
-    if (app_.ChooseFile(savedialog_)) {
+    if (app_.ChooseFile(savedialog_) && AcceptFileName(savedialog_.filename)) {
         const std::string name = WithDefaultExtension(savedialog_.filename);
         try {
             SaveRespectingReadOnly(system_.Files(), Cp1251Path(name), Settings().TrySaveReadOnly,
@@ -168,9 +177,11 @@ void Tform1::Print() {
 void Tform1::PrintPages(platform::printjob& job, int32_t from, int32_t to) {
     const settingvalues& settings = Settings();
     platform::canvas& canvas = job.Canvas();
-    canvas.SetFont(bitmap_->Canvas().Font());
     const platform::extent page = job.PageSize();
     const platform::extent dpi = job.DotsPerInch();
+    // The window's font is in screen pixels; a printer's are many times smaller.
+    const platform::canvas& screen = bitmap_->Canvas();
+    canvas.SetFont(FontAtResolution(screen.Font(), screen.PixelsPerInch().height, dpi.height));
     const int32_t left = RoundHalfEven(settings.LeftMargin * dpi.width / 2.54);
     const int32_t right = RoundHalfEven(settings.RightMargin * dpi.width / 2.54);
     const int32_t top = RoundHalfEven(settings.TopMargin * dpi.height / 2.54);
@@ -179,9 +190,11 @@ void Tform1::PrintPages(platform::printjob& job, int32_t from, int32_t to) {
 
     vwgif printed(canvas, system_);
     printed.SetPrinting(true);
-    printed.SetClientWidth(page.width - right - left);
-    // Too wide for the paper: fewer columns, and the printout keeps the setting.
-    while (printed.ContentWidth() > page.width - left - right && Settings().ColumnCount > 1) --Settings().ColumnCount;
+    // Too wide for the paper: fewer columns, and the setting keeps the count. Measured before
+    // the view knows the paper's width, which its description column would take up whole.
+    const int32_t printable = page.width - left - right;
+    while (printed.ContentWidth() > printable && Settings().ColumnCount > 1) --Settings().ColumnCount;
+    printed.SetClientWidth(printable);
     const int32_t textheight = canvas.TextExtent("0").height;
     int32_t height = page.height - bottom - top;
     if (settings.NumPages) height = std::min(height, page.height - textheight - top);
@@ -236,7 +249,10 @@ void Tform1::Exit() {
     app_.Terminate();
 }
 
-void Tform1::Help() { app_.OpenWithShell(HelpFileName, app_.ProgramFolder()); }
+void Tform1::Help() {
+    const std::string folder = app_.ProgramFolder();
+    if (AcceptFileName(folder)) app_.OpenWithShell(HelpFileName, folder);
+}
 
 void Tform1::DownloadPlugins() { app_.OpenWithShell(PluginPage, ""); }
 

@@ -29,4 +29,10 @@ std::string WithDefaultExtension(std::string_view path) {
     return result;
 }
 
+bool ExactFileName(std::string_view path) {
+    constexpr std::string_view LongPathPrefix = "\\\\?\\";
+    if (path.starts_with(LongPathPrefix)) path.remove_prefix(LongPathPrefix.size());
+    return path.find('?') == std::string_view::npos;
+}
+
 }  // namespace quillmap

@@ -17,4 +17,10 @@ std::string FolderOf(std::string_view path);
 // without an extension; it is given "gif" after the dot instead.
 std::string WithDefaultExtension(std::string_view path);
 
+// Whether a name the system gave is exactly the file's. Names reach the program in CP1251, and a
+// character with no CP1251 form arrives as '?', which no Windows file or folder name holds: such
+// a name is not the user's file, and might otherwise lead to another one that looks like it.
+// The long-path prefix "\\?\" is the one place a '?' belongs.
+bool ExactFileName(std::string_view path);
+
 }  // namespace quillmap

@@ -17,7 +17,7 @@ int RunProgram(platform::application& app, platform::system& system, const std::
     // Messages are written large in every run, whatever the state file held.
     Settings().TextSize = 16;
     bool opened = false;
-    if (!arguments.empty()) {
+    if (!arguments.empty() && form1.AcceptFileName(arguments.front())) {
         try {
             form1.OpenDocument(arguments.front());
             // Another copy shows the file and came forward: this one has nothing to do.

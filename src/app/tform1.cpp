@@ -13,6 +13,8 @@ namespace quillmap {
 namespace {
 
 constexpr platform::extent InitialClient{792, 454};
+// The user may make the window small, but never smaller than this.
+constexpr platform::extent MinimumSize{100, 100};
 
 platform::fontspec WindowFont() {
     platform::fontspec font;
@@ -44,6 +46,7 @@ Tform1::Tform1(platform::application& app, platform::system& system) : app_(app)
     design.client = InitialClient;
     design.background = platform::clWhite;
     design.mainwindow = true;
+    design.minimum = MinimumSize;
     window_ = app_.CreateForm(design, *this);
     vscroll_ = window_->CreateScrollBar(platform::scrollaxis::vertical);
     hscroll_ = window_->CreateScrollBar(platform::scrollaxis::horizontal);

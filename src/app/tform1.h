@@ -55,6 +55,9 @@ public:
     void Exit();
     void Help();
     void DownloadPlugins();
+    // True when the system gave the name exactly; otherwise the name is refused with a beep and
+    // a message, and no file is touched: it could be another file that only looks like it.
+    bool AcceptFileName(const std::string& path);
     // Asks about a changed document before it is dropped; true when the command must stop.
     bool ConfirmDiscard();
     // The edit commands of the menus.
@@ -135,7 +138,7 @@ private:
     // Lets the document information go, though only once the message that one of its own
     // handlers is running has been handled.
     void ReleaseInfoWindow(const mesokno& window);
-    void ShowError(const char* text);
+    void ShowError(std::string_view text);
     // A caret move from a key, between hiding the caret and showing it where the move left it.
     void CaretCommand(const std::function<void()>& move);
     // An edit from a key or a typed character: it answers whether the layout changed. The

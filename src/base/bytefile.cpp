@@ -42,6 +42,11 @@ std::filesystem::path Cp1251Path(std::string_view text) {
     return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
 }
 
+void TestReadable(const std::filesystem::path& path) {
+    std::filebuf file;
+    if (file.open(path, std::ios::in | std::ios::binary) == nullptr) Fail(bytefilefault::cannotopen);
+}
+
 bytefile::bytefile(const std::filesystem::path& path, openmode mode) : mode_(mode) {
     // Unbuffered underneath: ours is the only buffer, so a failed write shows where it happens.
     file_.pubsetbuf(nullptr, 0);

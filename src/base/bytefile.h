@@ -38,6 +38,11 @@ private:
 // The program keeps paths as CP1251 text; the file system wants them as paths.
 std::filesystem::path Cp1251Path(std::string_view text);
 
+// Opens the file for reading and closes it again; throws bytefileerror (cannotopen) when it
+// cannot be read at all. Unlike the record file it does not mind the file's size: a file too
+// large to load is still one the user may be told about by name.
+void TestReadable(const std::filesystem::path& path);
+
 // A buffered binary record file: data.dat and documents are read and written through it.
 // Reading past the data gives zero bytes; write failures throw bytefileerror, at the latest
 // from Close, which is the call that reports them. The destructor closes what Close did not,

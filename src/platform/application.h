@@ -57,6 +57,9 @@ struct formdesign {
     colour background = clWhite;
     // Own taskbar button and no owner window (the main window).
     bool mainwindow = false;
+    // The smallest the user may size the whole window, frame included; 0 leaves that side to
+    // the system.
+    extent minimum{0, 0};
 };
 
 class window {
@@ -108,7 +111,8 @@ public:
     virtual void SetTitle(std::string_view title) = 0;
     virtual std::string Title() const = 0;
     virtual void SetHelpFile(std::string_view path) = 0;
-    // The folder the program was started from, where its help file and state live.
+    // The folder the program was started from, where its help file and state live; '?' stands
+    // for a character with no CP1251 form.
     virtual std::string ProgramFolder() const = 0;
     virtual std::string HelpFile() const = 0;
     // Windows are created hidden.

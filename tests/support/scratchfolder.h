@@ -57,4 +57,10 @@ inline void PutFileText(const std::filesystem::path& path, std::string_view text
     std::ofstream(path, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
+// A file of the given size that takes next to no disk: all zeros, written nowhere.
+inline void PutSparseFile(const std::filesystem::path& path, std::uintmax_t size) {
+    std::ofstream(path, std::ios::binary).close();
+    std::filesystem::resize_file(path, size);
+}
+
 }  // namespace quillmap::testing

@@ -21,7 +21,8 @@ struct headlessprinter {
 
 class headlessprintjob final : public printjob {
 public:
-    explicit headlessprintjob(headlessprinter& printer) : printer_(printer) {}
+    // The page is drawn at the printer's resolution, as a printer's device context reports it.
+    explicit headlessprintjob(headlessprinter& printer) : printer_(printer) { canvas_.SetPixelsPerInch(printer.dotsperinch); }
     canvas& Canvas() override { return canvas_; }
     extent PageSize() const override { return printer_.pagesize; }
     extent DotsPerInch() const override { return printer_.dotsperinch; }

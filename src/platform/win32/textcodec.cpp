@@ -26,9 +26,12 @@ std::string Cp1251FromWide(std::wstring_view text) {
         return {};
     }
     const int length = static_cast<int>(text.size());
-    const int needed = WideCharToMultiByte(Cp1251, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    // Without this flag Windows gives a look-alike instead ("café" becomes "cafe"): a file name
+    // that names another file.
+    const DWORD flags = WC_NO_BEST_FIT_CHARS;
+    const int needed = WideCharToMultiByte(Cp1251, flags, text.data(), length, nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<size_t>(needed), '\0');
-    WideCharToMultiByte(Cp1251, 0, text.data(), length, narrow.data(), needed, nullptr, nullptr);
+    WideCharToMultiByte(Cp1251, flags, text.data(), length, narrow.data(), needed, nullptr, nullptr);
     return narrow;
 }
 

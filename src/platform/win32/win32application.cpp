@@ -105,8 +105,9 @@ bool win32application::BringForwardOtherWindow(std::string_view caption, uint32_
     const std::string marked = "* " + std::string(caption);
     for (HWND other = GetWindow(Handle(), GW_HWNDFIRST); other != nullptr; other = GetWindow(other, GW_HWNDNEXT)) {
         if (other == own || other == Handle() || GetWindow(other, GW_OWNER) != nullptr) continue;
+        // The whole caption, however long: a file's long name must still find its window.
         const std::string text = WindowText(other);
-        if (text.empty() || text.size() > 255 || (text != caption && text != marked)) continue;
+        if (text.empty() || (text != caption && text != marked)) continue;
         if (static_cast<uint32_t>(GetWindowLongPtrW(other, GWLP_USERDATA)) != identity) continue;
         ShowWindow(other, SW_SHOWNORMAL);
         SetForegroundWindow(other);

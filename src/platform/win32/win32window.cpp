@@ -45,7 +45,7 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
 }  // namespace
 
 win32window::win32window(const platform::formdesign& form, platform::windowevents& events, HWND owner)
-    : events_(events), background_(CreateSolidBrush(form.background)) {
+    : events_(events), background_(CreateSolidBrush(form.background)), minimum_(form.minimum) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterFormClass(instance, &win32window::Procedure);
 
@@ -213,6 +213,12 @@ LRESULT win32window::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpa
             return 0;
         }
         break;
+    case WM_GETMINMAXINFO: {
+        auto& limits = *reinterpret_cast<MINMAXINFO*>(lparam);
+        if (minimum_.width > 0) limits.ptMinTrackSize.x = minimum_.width;
+        if (minimum_.height > 0) limits.ptMinTrackSize.y = minimum_.height;
+        return 0;
+    }
     case WM_CLOSE:
         // The owner decides whether the window goes; DefWindowProc would destroy it here.
         if (ready_) {

@@ -49,6 +49,7 @@ private:
     brushhandle background_;
     windowhandle handle_;
     platform::menu* menubar_ = nullptr;
+    platform::extent minimum_;
     platform::cursorshape cursor_ = platform::cursorshape::arrow;
     // Events reach the owner only from the end of construction until the owner disconnects or
     // destruction starts: Windows sends WM_SIZE from inside CreateWindowEx, before the owner holds
