@@ -160,8 +160,10 @@ private:
     // The entry's last position: its last byte, or the end of the document in the last entry.
     int32_t EntryLastPosition(int32_t entry) const;
     // The caret onto a byte and digit; without shift the anchor follows, with it the selection is
-    // normalised. Then the caret's pixels, brought into view.
+    // normalised. MoveCaret then brings the caret's pixels into view.
+    void PlaceCaretOnDigit(int32_t byte, int32_t digit, bool shift);
     void MoveCaret(int32_t byte, int32_t digit, bool shift);
+    void AnchorOnCaret();
     // An anchor after its code's last digit stands on the next code; a caret after its last
     // digit with the anchor on the next code's first one selects nothing.
     void NormaliseSelection();

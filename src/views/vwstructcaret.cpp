@@ -18,19 +18,26 @@ int32_t vwstruct::EntryLastPosition(int32_t entry) const {
     return std::min(rows_.Start(entry) + std::max(1, rows_.Extent(entry)) - 1, DocumentLength());
 }
 
-void vwstruct::MoveCaret(int32_t byte, int32_t digit, bool shift) {
+void vwstruct::AnchorOnCaret() {
+    anchorcolumn_ = caretcolumn_;
+    anchorline_ = caretline_;
+    anchordigit_ = curdigit_;
+}
+
+void vwstruct::PlaceCaretOnDigit(int32_t byte, int32_t digit, bool shift) {
     const textpos at = LinearToPosition(std::clamp(byte, 0, DocumentLength()));
     caretcolumn_ = at.column;
     caretline_ = at.line;
     curdigit_ = byte >= DocumentLength() ? 0 : digit;
     incodes_ = true;
-    if (shift) {
+    if (shift)
         NormaliseSelection();
-    } else {
-        anchorcolumn_ = caretcolumn_;
-        anchorline_ = caretline_;
-        anchordigit_ = curdigit_;
-    }
+    else
+        AnchorOnCaret();
+}
+
+void vwstruct::MoveCaret(int32_t byte, int32_t digit, bool shift) {
+    PlaceCaretOnDigit(byte, digit, shift);
     CalcCaretPixels();
     EnsureCaretVisible();
 }
@@ -42,11 +49,8 @@ void vwstruct::NormaliseSelection() {
         anchordigit_ = 0;
     }
     const caretend caret = CaretEnd();
-    if (caret.byte < DocumentLength() && caret.digit >= CodeDigits(caret.byte) && AnchorEnd() == caretend{caret.byte + 1, 0}) {
-        anchorcolumn_ = caretcolumn_;
-        anchorline_ = caretline_;
-        anchordigit_ = curdigit_;
-    }
+    if (caret.byte < DocumentLength() && caret.digit >= CodeDigits(caret.byte) && AnchorEnd() == caretend{caret.byte + 1, 0})
+        AnchorOnCaret();
 }
 
 bool vwstruct::CaretLeft(bool ctrl, bool shift) {

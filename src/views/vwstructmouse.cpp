@@ -83,18 +83,7 @@ void vwstruct::MouseButton(int32_t x, int32_t y, bool down, bool extend) {
             digit = 0;
         }
     }
-    const textpos at = LinearToPosition(target);
-    caretcolumn_ = at.column;
-    caretline_ = at.line;
-    curdigit_ = target >= DocumentLength() ? 0 : digit;
-    incodes_ = true;
-    if (extend) {
-        NormaliseSelection();
-    } else {
-        anchorcolumn_ = caretcolumn_;
-        anchorline_ = caretline_;
-        anchordigit_ = curdigit_;
-    }
+    PlaceCaretOnDigit(target, digit, extend);
     CalcCaretPixels();
     if (down) EnsureCaretVisible();
 }

@@ -20,8 +20,7 @@ void vwstruct::ToggleArea() {
     CloseOpenRecord();
     if (incodes_) {
         EnterValueText();
-        anchorcolumn_ = caretcolumn_;
-        anchorline_ = caretline_;
+        AnchorOnCaret();
         CalcCaretPixels();
         EnsureCaretVisible();
         return;
@@ -75,8 +74,7 @@ void vwstruct::MoveInValueText(valuemove move, bool shift, int32_t& rememberedx)
     caretcolumn_ = column;
     EnterValueText();
     if (!shift) {
-        anchorcolumn_ = caretcolumn_;
-        anchorline_ = caretline_;
+        AnchorOnCaret();
     }
     CalcCaretPixels();
     EnsureCaretVisible();
@@ -129,8 +127,7 @@ void vwstruct::ClickInValueText(int64_t x, int32_t line, bool extend) {
     caretcolumn_ = column;
     EnterValueText();
     if (!extend) {
-        anchorcolumn_ = caretcolumn_;
-        anchorline_ = caretline_;
+        AnchorOnCaret();
     }
 }
 
