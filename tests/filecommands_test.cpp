@@ -319,12 +319,13 @@ TEST_F(filecommands, DocumentInformationIsAMessageBesideTheWindow) {
         "\xD3 \xE2\xE0\xF1 \xEE\xF2\xEA\xF0\xFB\xF2 \xE4\xEE\xEA\xF3\xEC\xE5\xED\xF2 \"welcome2.gif\".\n";
     EXPECT_EQ(info->Text().substr(0, opening.size()), opening);
     EXPECT_EQ(info->ButtonCount(), 1u);
-    // Esc closes it; coming back to the main window lets it go.
+    // Esc closes it, and the main window lets it go once the key has been handled.
     auto& box = static_cast<platform::headlessdialogform&>(info->Form());
     box.PressKey(platform::EscapeKey);
     EXPECT_TRUE(box.Destroyed());
-    window.Activate(true);
+    app.RunPosted();
     EXPECT_EQ(form.InfoWindow(), nullptr);
+    EXPECT_EQ(app.Dialogs().back(), nullptr);
 }
 
 TEST_F(filecommands, CtrlSOnANewDocumentAsksForAName) {

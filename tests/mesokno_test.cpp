@@ -209,6 +209,24 @@ TEST_F(messagewindow, AModelessWindowGoesOnEscOrItsButton) {
     EXPECT_EQ(Form(*kept).ModalResult(), 1000);
 }
 
+TEST_F(messagewindow, AWindowTellsWhenItStopsBeingTheActiveOne) {
+    const auto window = Create("abc", {"ОК"});
+    int told = 0;
+    window->ondeactivate = [&] { ++told; };
+    window->Button(0).onclick = CloseAndAct;
+    window->Show();
+    EXPECT_EQ(app.ActiveWindow(), &Form(*window));
+    EXPECT_EQ(told, 0);
+    app.Activate(nullptr);  // another program
+    EXPECT_EQ(told, 1);
+    app.Activate(&Form(*window));
+    EXPECT_EQ(told, 1);
+    // Destroyed while it is the active one, it stops being that on the way.
+    Form(*window).ClickButton(0);
+    EXPECT_EQ(told, 2);
+    EXPECT_EQ(app.ActiveWindow(), nullptr);
+}
+
 TEST_F(messagewindow, TheFontSettingsReachTextAndButtonsAtTheNextShowing) {
     const auto window = Create("abc", {"ab"});
     window->Show();

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <memory>
+
 #include "app/tform1.h"
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
@@ -12,6 +16,11 @@ namespace {
 using platform::extent;
 using platform::rect;
 using platform::scrollaxis;
+
+// Every message window made has been let go.
+bool NoDialogLeft(const platform::headlessapplication& app) {
+    return std::all_of(app.Dialogs().begin(), app.Dialogs().end(), [](const auto* dialog) { return dialog == nullptr; });
+}
 
 struct mainwindow : ::testing::Test {
     testing::settingsguard settings;
@@ -185,6 +194,73 @@ TEST_F(mainwindow, TheCaretBlinksWhileTheWindowIsActiveAndOnlyAfterTheFirstPaint
     form.BeginDialog();
     EXPECT_FALSE(form.CaretDrawn());
     EXPECT_TRUE(window.Timers().empty());
+}
+
+TEST_F(mainwindow, TheDocumentInformationGoesOnlyAfterItsOwnHandlerHasReturned) {
+    using platform::headlessdialogform;
+    struct ending {
+        const char* what;
+        std::function<void(headlessdialogform&)> act;
+        bool backinthewindow;  // the main window is the active one afterwards
+    };
+    const ending endings[] = {
+        {"its button", [](headlessdialogform& info) { info.ClickButton(0); }, true},
+        {"Enter on its button", [](headlessdialogform& info) { info.PressEnter(); }, true},
+        {"Esc", [](headlessdialogform& info) { info.PressKey(platform::EscapeKey); }, true},
+        {"its title bar's close box", [](headlessdialogform& info) { info.CloseFromTitleBar(); }, true},
+        {"a click on the main window", [this](headlessdialogform&) { window.Activate(true); }, true},
+        {"a switch to another program", [this](headlessdialogform&) { app.Activate(nullptr); }, false},
+    };
+    for (const ending& end : endings) {
+        SCOPED_TRACE(end.what);
+        window.Activate(true);
+        window.KeyDown('I', platform::ssCtrl);
+        ASSERT_NE(form.InfoWindow(), nullptr);
+        auto& info = static_cast<headlessdialogform&>(form.InfoWindow()->Form());
+        ASSERT_EQ(app.ActiveWindow(), &info);
+        EXPECT_TRUE(window.Timers().empty());
+        // Destroying the window activates the main window before the handler returns.
+        end.act(info);
+        app.RunPosted();
+        EXPECT_EQ(form.InfoWindow(), nullptr);
+        EXPECT_TRUE(NoDialogLeft(app));
+        EXPECT_EQ(app.ActiveWindow() == &window, end.backinthewindow);
+        EXPECT_EQ(window.Timers().count(Tform1::CaretTimer), end.backinthewindow ? 1u : 0u);
+    }
+}
+
+// The form made and let go within a test, as the program makes it at its start and ends it.
+struct mainwindowlifetime : ::testing::Test {
+    testing::settingsguard settings;
+    platform::headlessapplication app;
+    platform::headlesssystem system;
+};
+
+TEST_F(mainwindowlifetime, TheMenuBarsArrivalFindsTheViewInPlace) {
+    // The menu bar resizes the window as soon as it is set, and the form lays itself out then.
+    Tform1 form(app, system);
+    EXPECT_EQ(app.Windows().at(0)->MenuBar(), &form.Menu().Bar());
+    EXPECT_EQ(form.View().ClientWidth(), 770);
+}
+
+TEST_F(mainwindowlifetime, NothingReachesTheFormWhileItsPartsGo) {
+    // The program ends from its window's close box with a document open, with the document
+    // information in front too. Its menu bar, taken off as it goes, resizes the window, and the
+    // information window, destroyed, activates it: AddressSanitizer would see the form's parts
+    // used after they went.
+    for (const bool information : {false, true}) {
+        SCOPED_TRACE(information ? "with the document information" : "with the document");
+        auto form = std::make_unique<Tform1>(app, system);
+        platform::headlesswindow& window = *app.Windows().back();
+        form->OpenDocument((testing::CorpusDir() / "welcome2.gif").string());
+        window.Activate(true);
+        if (information) window.KeyDown('I', platform::ssCtrl);
+        window.Close();
+        EXPECT_TRUE(app.Terminated());
+        form.reset();
+        EXPECT_EQ(app.Windows().back(), nullptr);
+        EXPECT_TRUE(NoDialogLeft(app));
+    }
 }
 
 }  // namespace

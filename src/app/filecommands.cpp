@@ -1,5 +1,6 @@
 // The main window's commands on the document as a whole: new, open, save, save as, exit, help.
 #include <array>
+#include <memory>
 #include <string>
 
 #include "app/filecommandtexts.h"
@@ -232,8 +233,15 @@ void Tform1::DocumentInfo(bool fromkeyboard) {
         AnchorAtMouse(system_);
     const std::array<std::string, 1> captions{InfoButton};
     infowindow_ = CreateMessageWindow(app_, system_, InfoTitle, DocumentInfoText(facts), captions);
-    infowindow_->Button(0).onclick = CloseAndAct;
-    infowindow_->Show();
+    mesokno& shown = *infowindow_;
+    shown.Button(0).onclick = CloseAndAct;
+    shown.ondeactivate = [this, &shown] { ReleaseInfoWindow(shown); };
+    shown.Show();
+}
+
+void Tform1::ReleaseInfoWindow(const mesokno& window) {
+    if (infowindow_.get() != &window) return;
+    app_.Post([gone = std::shared_ptr<mesokno>(std::move(infowindow_))]() mutable { gone.reset(); });
 }
 
 void Tform1::Exit() {

@@ -31,6 +31,16 @@ platform::rect Intersection(const platform::rect& a, const platform::rect& b) {
 }  // namespace
 
 Tform1::Tform1(platform::application& app, platform::system& system) : app_(app), system_(system) {
+    // The picture, its view and the menus come before the window: setting the menu bar resizes
+    // the window at once, and the layout that follows needs all of them.
+    bitmap_ = app_.CreateBitmap(InitialClient);
+    bitmap_->Canvas().SetFont(WindowFont());
+    view_ = MakeView();
+    menu_ = std::make_unique<mainmenu>(app_, MenuHandlers(), Settings().SaveOnF2);
+    menu_->Print().SetEnabled(app_.HasPrinter());
+    viewactions_ = std::make_unique<viewactions>(menu_->Format(), menu_->Extra());
+    viewactions_->Create(view_->PopupItems(), [this](bool changed) { ViewActionDone(changed); });
+
     platform::formdesign design;
     design.caption = std::string(UntitledName) + CaptionSuffix;
     design.client = InitialClient;
@@ -38,24 +48,19 @@ Tform1::Tform1(platform::application& app, platform::system& system) : app_(app)
     design.mainwindow = true;
     design.minimum = MinimumSize;
     window_ = app_.CreateForm(design, *this);
-    bitmap_ = app_.CreateBitmap(InitialClient);
-    bitmap_->Canvas().SetFont(WindowFont());
     vscroll_ = window_->CreateScrollBar(platform::scrollaxis::vertical);
     hscroll_ = window_->CreateScrollBar(platform::scrollaxis::horizontal);
     statusbar_ = window_->CreateStatusBar();
     statusbar_->SetPanels({70, 70, 80, 60, 80}, 4);
-    menu_ = std::make_unique<mainmenu>(app_, MenuHandlers(), Settings().SaveOnF2);
-    menu_->Print().SetEnabled(app_.HasPrinter());
     window_->SetMenuBar(&menu_->Bar());
-    view_ = MakeView();
-    viewactions_ = std::make_unique<viewactions>(menu_->Format(), menu_->Extra());
-    viewactions_->Create(view_->PopupItems(), [this](bool changed) { ViewActionDone(changed); });
     for (platform::filedialog* dialog : {&opendialog_, &savedialog_}) dialog->filter = FileFilter;
     opendialog_.title = OpenDialogTitle;
     savedialog_.title = SaveDialogTitle;
     savedialog_.save = true;
     Layout(window_->ClientSize());
 }
+
+Tform1::~Tform1() { window_->Disconnect(); }
 
 std::unique_ptr<vwgif> Tform1::MakeView() { return std::make_unique<vwgif>(bitmap_->Canvas(), system_); }
 
@@ -254,8 +259,6 @@ void Tform1::OnClose() { Exit(); }
 
 void Tform1::OnActivate(bool active) {
     if (active) {
-        // The document information goes once it has lost its own activation.
-        infowindow_.reset();
         if (!caretdrawn_) ToggleCaret();
         window_->StartTimer(CaretTimer, CaretBlink);
     } else {

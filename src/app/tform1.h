@@ -27,6 +27,11 @@ public:
     static constexpr int32_t AutoScrollInterval = 50;
 
     Tform1(platform::application& app, platform::system& system);
+    // The window hears nothing more before the parts go: the menu bar, taken off as it goes,
+    // resizes it, and the document information, destroyed, activates it.
+    ~Tform1();
+    Tform1(const Tform1&) = delete;
+    Tform1& operator=(const Tform1&) = delete;
 
     platform::window& Window() { return *window_; }
     vwgif& View() { return *view_; }
@@ -130,6 +135,9 @@ private:
     // A fresh view with the window's sizes, scrolled to the top.
     void ReplaceView(std::unique_ptr<vwgif> view);
     void SetCaption(const std::string& caption);
+    // Lets the document information go, though only once the message that one of its own
+    // handlers is running has been handled.
+    void ReleaseInfoWindow(const mesokno& window);
     void ShowError(std::string_view text);
     // A caret move from a key, between hiding the caret and showing it where the move left it.
     void CaretCommand(const std::function<void()>& move);
@@ -157,7 +165,7 @@ private:
     std::unique_ptr<mainmenu> menu_;
     // The view's own menu items, made with the first view and rebound to every later one.
     std::unique_ptr<viewactions> viewactions_;
-    // The document information, until the window is active again.
+    // The document information, until it stops being the active window.
     std::unique_ptr<mesokno> infowindow_;
     std::unique_ptr<vwgif> view_;
     int32_t marginx_ = 0;

@@ -68,6 +68,12 @@ void mesokno::OnKeyPress(char key) {
 
 void mesokno::OnClose() { Cancel(); }
 
+void mesokno::OnActivate(bool active) {
+    if (!active && ondeactivate) {
+        ondeactivate();
+    }
+}
+
 void mesokno::Cancel() {
     form_->SetModalResult(EscapeResult);
     if (!form_->ShowingModally()) {

@@ -63,12 +63,17 @@ public:
     const platform::rect& TextRect() const { return textrect_; }
     platform::dialogform& Form() { return *form_; }
 
+    // Runs when the window stops being the active one: the owner of a modeless window lets it go
+    // then, though not inside this call, which comes from the window's own handler.
+    std::function<void()> ondeactivate;
+
 private:
     void OnShow(platform::canvas& measuring) override;
     void OnPaint(platform::canvas& surface) override;
     void OnButtonClick(size_t index) override;
     void OnKeyPress(char key) override;
     void OnClose() override;
+    void OnActivate(bool active) override;
     // Esc and the title bar's close: a modal showing ends with EscapeResult, a modeless window goes.
     void Cancel();
 

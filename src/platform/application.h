@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -95,6 +96,10 @@ public:
     virtual void SetCursor(cursorshape shape) = 0;
     // While captured, the mouse's moves and its release reach this window wherever they happen.
     virtual void CaptureMouse(bool capture) = 0;
+    // No event reaches the owner any more, whatever the window still goes through: for an owner
+    // whose parts are about to go (taking the menu bar off resizes the window, and closing another
+    // window may activate this one).
+    virtual void Disconnect() = 0;
 };
 
 // The application object: owns the hidden application window and the message loop.
@@ -133,6 +138,9 @@ public:
     virtual bool ChoosePrint(printrequest& request) = 0;
     // Starts a job on the printer the dialog chose. Throws when it cannot.
     virtual std::unique_ptr<printjob> StartPrintJob(std::string_view title) = 0;
+    // Runs the task from the message loop once the message being handled now is done: for what
+    // must not happen inside a window's own handler, such as letting that window go.
+    virtual void Post(std::function<void()> task) = 0;
     // Runs until Terminate; returns the exit code.
     virtual int Run() = 0;
     virtual void Terminate() = 0;

@@ -23,6 +23,8 @@ public:
     virtual void OnKeyPress(char key) = 0;
     // Closed from the title bar or its system menu.
     virtual void OnClose() = 0;
+    // The window became the active one, or stopped being it (also while it is being destroyed).
+    virtual void OnActivate(bool active) = 0;
 
 protected:
     ~dialogevents() = default;

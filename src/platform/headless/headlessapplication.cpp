@@ -1,10 +1,25 @@
 #include "platform/headless/headlessapplication.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "platform/headless/headlessmenu.h"
 
 namespace quillmap::platform {
 
 namespace {
+
+// What a window sends once its owner has disconnected: nobody hears it.
+class unheard final : public windowevents {
+public:
+    void OnPaint(canvas&) override {}
+    void OnResize(extent) override {}
+    void OnClose() override {}
+};
+
+headlessmenupeer* PeerOf(const menu* bar) {
+    return bar != nullptr ? dynamic_cast<headlessmenupeer*>(bar->Peer()) : nullptr;
+}
 
 // A recording canvas of a given size.
 class headlessbitmap final : public bitmap {
@@ -20,6 +35,33 @@ private:
 };
 
 }  // namespace
+
+// The tasks may own windows, which forget themselves here as they go.
+headlessapplication::~headlessapplication() { posted_.clear(); }
+
+void headlessapplication::RunPosted() {
+    while (!posted_.empty()) {
+        const std::function<void()> task = std::move(posted_.front());
+        posted_.pop_front();
+        task();
+    }
+}
+
+void headlessapplication::Activate(headlessactivatable* window) {
+    if (window == active_) return;
+    headlessactivatable* previous = std::exchange(active_, window);
+    if (window != nullptr) {
+        std::erase(activated_, window);
+        activated_.push_back(window);
+    }
+    if (previous != nullptr) previous->ActivationChanged(false);
+    if (window != nullptr && active_ == window) window->ActivationChanged(true);
+}
+
+void headlessapplication::Withdraw(headlessactivatable& window) {
+    std::erase(activated_, &window);
+    if (active_ == &window) Activate(activated_.empty() ? nullptr : activated_.back());
+}
 
 std::unique_ptr<bitmap> headlessapplication::CreateBitmap(extent size) { return std::make_unique<headlessbitmap>(size); }
 
@@ -60,6 +102,10 @@ std::unique_ptr<window> headlessapplication::CreateForm(const formdesign& design
     return made;
 }
 
+std::unique_ptr<menu> headlessapplication::CreateMenu(menukind) {
+    return std::make_unique<menu>(std::make_unique<headlessmenupeer>());
+}
+
 std::unique_ptr<dialogform> headlessapplication::CreateDialogForm(std::string_view caption, dialogevents& events) {
     auto made = std::make_unique<headlessdialogform>(*this, caption, events);
     dialogs_.push_back(made.get());
@@ -84,9 +130,31 @@ void headlessapplication::Forget(const headlesswindow* gone) {
 }
 
 headlesswindow::headlesswindow(headlessapplication& app, const formdesign& design, windowevents& events)
-    : app_(app), design_(design), bounds_{0, 0, design.client.width, design.client.height}, events_(events) {}
+    : app_(app), design_(design), bounds_{0, 0, design.client.width, design.client.height}, events_(&events) {}
 
-headlesswindow::~headlesswindow() { app_.Forget(this); }
+headlesswindow::~headlesswindow() {
+    Disconnect();
+    if (headlessmenupeer* peer = PeerOf(menubar_)) peer->AttachTo(nullptr);
+    app_.Withdraw(*this);
+    app_.Forget(this);
+}
+
+void headlesswindow::Hide() {
+    visible_ = false;
+    app_.Withdraw(*this);
+}
+
+void headlesswindow::Activate(bool active) {
+    if (active)
+        app_.Activate(this);
+    else if (app_.ActiveWindow() == this)
+        app_.Activate(nullptr);
+}
+
+void headlesswindow::Disconnect() {
+    static unheard nobody;
+    events_ = &nobody;
+}
 
 std::unique_ptr<scrollbar> headlesswindow::CreateScrollBar(scrollaxis axis) {
     auto made = std::make_unique<headlessscrollbar>();
@@ -102,16 +170,28 @@ std::unique_ptr<statusbar> headlesswindow::CreateStatusBar() {
 
 void headlesswindow::Scroll(scrollaxis axis, int32_t position) {
     if (headlessscrollbar* bar = ScrollBar(axis)) bar->SetPosition(position);
-    events_.OnScroll(axis, position);
+    events_->OnScroll(axis, position);
 }
 
 void headlesswindow::Tick(int32_t id) {
-    if (timers_.count(id)) events_.OnTimer(id);
+    if (timers_.count(id)) events_->OnTimer(id);
+}
+
+void headlesswindow::SetMenuBar(menu* bar) {
+    if (headlessmenupeer* peer = PeerOf(menubar_)) peer->AttachTo(nullptr);
+    menubar_ = bar;
+    if (headlessmenupeer* peer = PeerOf(menubar_)) peer->AttachTo(this);
+    events_->OnResize(design_.client);
+}
+
+void headlesswindow::MenuBarGone() {
+    menubar_ = nullptr;
+    events_->OnResize(design_.client);
 }
 
 void headlesswindow::Resize(extent client) {
     design_.client = client;
-    events_.OnResize(client);
+    events_->OnResize(client);
 }
 
 }  // namespace quillmap::platform

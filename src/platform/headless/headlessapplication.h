@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/application.h"
+#include "platform/headless/headlessactivatable.h"
 #include "platform/headless/headlesscanvas.h"
 #include "platform/headless/headlesscontrols.h"
 #include "platform/headless/headlessdialogform.h"
@@ -19,6 +20,11 @@ class headlesswindow;
 // The application without a screen: windows are records that tests read and drive.
 class headlessapplication final : public application {
 public:
+    headlessapplication() = default;
+    ~headlessapplication() override;
+    headlessapplication(const headlessapplication&) = delete;
+    headlessapplication& operator=(const headlessapplication&) = delete;
+
     void MakeToolWindow() override { toolwindow_ = true; }
     void SetTitle(std::string_view title) override { title_ = title; }
     std::string Title() const override { return title_; }
@@ -48,8 +54,13 @@ public:
     const std::vector<std::string>& Errors() const { return errors_; }
     const std::vector<std::string>& ShellOpens() const { return shellopens_; }
     // Menus are their own records here: a test reads their items and clicks them.
-    std::unique_ptr<menu> CreateMenu(menukind) override { return std::make_unique<menu>(); }
+    std::unique_ptr<menu> CreateMenu(menukind) override;
     std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) override;
+    // Posted tasks wait until the test plays the message loop with RunPosted.
+    void Post(std::function<void()> task) override { posted_.push_back(std::move(task)); }
+    // Runs the posted tasks, those they post included, as the message loop would once the
+    // message being handled is done.
+    void RunPosted();
     // Runs nothing: the loop ends at once with the code Terminate left, as after the last message.
     int Run() override { return 0; }
     void Terminate() override { terminated_ = true; }
@@ -69,6 +80,14 @@ public:
     // The next queued answer; empty when none is left.
     modalanswer TakeModalAnswer();
 
+    // Activation as the system keeps it: one window of the program is the active one, or none
+    // while another program is (nullptr). The window losing it hears first, then the one gaining it.
+    void Activate(headlessactivatable* window);
+    headlessactivatable* ActiveWindow() const { return active_; }
+    // A window hidden or destroyed while it is the active one passes activation to the one
+    // active before it, as Windows does before the hiding or destroying call returns.
+    void Withdraw(headlessactivatable& window);
+
 private:
     headlessprinter printer_;
     std::deque<std::string> fileanswers_;
@@ -82,9 +101,13 @@ private:
     std::vector<headlesswindow*> windows_;
     std::vector<headlessdialogform*> dialogs_;
     std::deque<modalanswer> modalanswers_;
+    headlessactivatable* active_ = nullptr;
+    // The windows that may be activated again, the one activated last at the back.
+    std::vector<headlessactivatable*> activated_;
+    std::deque<std::function<void()>> posted_;
 };
 
-class headlesswindow final : public window {
+class headlesswindow final : public window, public headlessactivatable {
 public:
     headlesswindow(headlessapplication& app, const formdesign& design, windowevents& events);
     ~headlesswindow() override;
@@ -93,7 +116,8 @@ public:
     std::string Caption() const override { return design_.caption; }
     extent ClientSize() const override { return design_.client; }
     void Show() override { visible_ = true; }
-    void Hide() override { visible_ = false; }
+    // Hiding the active window passes activation on.
+    void Hide() override;
     bool Visible() const override { return visible_; }
     rect Bounds() const override { return bounds_; }
     void Invalidate() override { ++invalidations_; }
@@ -104,9 +128,13 @@ public:
     void StartTimer(int32_t id, int32_t milliseconds) override { timers_[id] = milliseconds; }
     void StopTimer(int32_t id) override { timers_.erase(id); }
     void Present(const bitmap&, const rect& area) override { presented_.push_back(area); }
-    void SetMenuBar(menu* bar) override { menubar_ = bar; }
+    // Like Windows, which resizes the client area as the menu bar comes or goes and says so at once.
+    void SetMenuBar(menu* bar) override;
     // Only noted: the test chooses an item itself, as the user would, by clicking it.
     void PopupMenu(menu& popup, point screen) override { popups_.push_back({&popup, screen}); }
+    void Disconnect() override;
+    // The menu bar was destroyed while the window showed it: it is taken off, as Windows does.
+    void MenuBarGone();
     void SetCursor(cursorshape shape) override { cursor_ = shape; }
     void CaptureMouse(bool capture) override { captured_ = capture; }
     cursorshape Cursor() const { return cursor_; }
@@ -115,41 +143,43 @@ public:
     const formdesign& Design() const { return design_; }
     int Invalidations() const { return invalidations_; }
     // Drives the window as the system would.
-    void Paint(headlesscanvas& surface) { events_.OnPaint(surface); }
+    void Paint(headlesscanvas& surface) { events_->OnPaint(surface); }
     void Resize(extent client);
     void SetBounds(const rect& bounds) { bounds_ = bounds; }
-    void Close() { events_.OnClose(); }
+    void Close() { events_->OnClose(); }
     // The user drags a bar's thumb to a position.
     void Scroll(scrollaxis axis, int32_t position);
     // A running timer fires.
     void Tick(int32_t id);
-    void Activate(bool active) { events_.OnActivate(active); }
-    void KeyDown(uint16_t key, uint8_t shift = 0) { events_.OnKeyDown(key, shift); }
+    // The user activates the window, or another program (false).
+    void Activate(bool active);
+    void ActivationChanged(bool active) override { events_->OnActivate(active); }
+    void KeyDown(uint16_t key, uint8_t shift = 0) { events_->OnKeyDown(key, shift); }
     // A key as the system sends it: its key-down, and the character it types, if any, unless
     // Ctrl or Alt is held.
     void Type(uint16_t key, char character, uint8_t shift = 0) {
-        events_.OnKeyDown(key, shift);
-        if (character && !(shift & (ssCtrl | ssAlt))) events_.OnChar(character);
+        events_->OnKeyDown(key, shift);
+        if (character && !(shift & (ssCtrl | ssAlt))) events_->OnChar(character);
     }
     void MouseDown(point at, uint8_t shift = 0, mousebutton button = mousebutton::left) {
-        events_.OnMouseDown(button, at, shift);
+        events_->OnMouseDown(button, at, shift);
     }
-    void MouseMove(point at, uint8_t shift = 0) { events_.OnMouseMove(at, shift); }
+    void MouseMove(point at, uint8_t shift = 0) { events_->OnMouseMove(at, shift); }
     void MouseUp(point at, uint8_t shift = 0, mousebutton button = mousebutton::left) {
-        events_.OnMouseUp(button, at, shift);
+        events_->OnMouseUp(button, at, shift);
     }
     void DoubleClick(point at) {
-        events_.OnDoubleClick(at);
-        events_.OnMouseDown(mousebutton::left, at, 0);
+        events_->OnDoubleClick(at);
+        events_->OnMouseDown(mousebutton::left, at, 0);
     }
-    void Wheel(int32_t delta) { events_.OnWheel(delta); }
+    void Wheel(int32_t delta) { events_->OnWheel(delta); }
 
     headlessscrollbar* ScrollBar(scrollaxis axis) const { return axis == scrollaxis::vertical ? vertical_ : horizontal_; }
     headlessstatusbar* StatusBar() const { return statusbar_; }
     // Running timers and their intervals.
     const std::map<int32_t, int32_t>& Timers() const { return timers_; }
     const std::vector<rect>& Presented() const { return presented_; }
-    void EnterMenuLoop() { events_.OnEnterMenuLoop(); }
+    void EnterMenuLoop() { events_->OnEnterMenuLoop(); }
 
     menu* MenuBar() const { return menubar_; }
     struct shownpopup {
@@ -163,7 +193,8 @@ private:
     headlessapplication& app_;
     formdesign design_;
     rect bounds_;
-    windowevents& events_;
+    // The owner's, until it disconnects.
+    windowevents* events_;
     bool visible_ = false;
     int invalidations_ = 0;
     uint32_t userdata_ = 0;

@@ -7,9 +7,18 @@
 namespace quillmap::platform {
 
 headlessdialogform::headlessdialogform(headlessapplication& app, std::string_view caption, dialogevents& events)
-    : app_(app), events_(events), caption_(caption) {}
+    : app_(app), events_(&events), caption_(caption) {}
 
-headlessdialogform::~headlessdialogform() { app_.Forget(this); }
+headlessdialogform::~headlessdialogform() {
+    // A window still there is destroyed now, without a word to the owner that is going.
+    events_ = nullptr;
+    app_.Withdraw(*this);
+    app_.Forget(this);
+}
+
+void headlessdialogform::ActivationChanged(bool active) {
+    if (events_ != nullptr) events_->OnActivate(active);
+}
 
 size_t headlessdialogform::AddButton(std::string_view caption) {
     buttons_.push_back({std::string(caption), {}});
@@ -21,9 +30,10 @@ extent headlessdialogform::WindowSize() const {
 }
 
 void headlessdialogform::Open() {
-    events_.OnShow(surface_);
+    events_->OnShow(surface_);
     visible_ = true;
     focused_ = 0;
+    app_.Activate(this);
 }
 
 int32_t headlessdialogform::ShowModal() {
@@ -42,6 +52,7 @@ int32_t headlessdialogform::ShowModal() {
     }
     modal_ = false;
     visible_ = false;
+    app_.Withdraw(*this);
     return modalresult_;
 }
 
@@ -51,13 +62,15 @@ void headlessdialogform::Show() {
 }
 
 void headlessdialogform::Destroy() {
-    destroyed_ = true;
+    if (destroyed_) return;
     visible_ = false;
+    app_.Withdraw(*this);
+    destroyed_ = true;
 }
 
 void headlessdialogform::ClickButton(size_t index) {
     if (destroyed_ || index >= buttons_.size()) throw std::logic_error("a click on no button");
-    events_.OnButtonClick(index);
+    events_->OnButtonClick(index);
 }
 
 }  // namespace quillmap::platform

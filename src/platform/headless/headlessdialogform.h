@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/dialogform.h"
+#include "platform/headless/headlessactivatable.h"
 #include "platform/headless/headlesscanvas.h"
 
 namespace quillmap::platform {
@@ -15,7 +16,7 @@ inline constexpr extent HeadlessDialogFrame{6, 25};
 
 // A dialog without a screen: it measures and paints on its own recording canvas, and tests act
 // as the user, directly on a modeless one and through the application's queued answers on a modal one.
-class headlessdialogform final : public dialogform {
+class headlessdialogform final : public dialogform, public headlessactivatable {
 public:
     struct button {
         std::string caption;
@@ -40,8 +41,10 @@ public:
     void Show() override;
     void SetModalResult(int32_t result) override { modalresult_ = result; }
     int32_t ModalResult() const override { return modalresult_; }
+    // As on Windows, the window is hidden first, which passes activation on, and only then destroyed.
     void Destroy() override;
     bool Destroyed() const override { return destroyed_; }
+    void ActivationChanged(bool active) override;
 
     // What a test reads.
     const std::string& Caption() const { return caption_; }
@@ -55,19 +58,20 @@ public:
     headlesscanvas& Surface() { return surface_; }
 
     // What a test does as the user.
-    void Paint() { events_.OnPaint(surface_); }
+    void Paint() { events_->OnPaint(surface_); }
     void ClickButton(size_t index);
     void FocusButton(size_t index) { focused_ = index; }
     // Enter and Space act on the focused button.
     void PressEnter() { ClickButton(focused_); }
-    void PressKey(char key) { events_.OnKeyPress(key); }
-    void CloseFromTitleBar() { events_.OnClose(); }
+    void PressKey(char key) { events_->OnKeyPress(key); }
+    void CloseFromTitleBar() { events_->OnClose(); }
 
 private:
     void Open();
 
     headlessapplication& app_;
-    dialogevents& events_;
+    // The owner's, until this object goes.
+    dialogevents* events_;
     std::string caption_;
     std::vector<button> buttons_;
     fontspec buttonfont_;

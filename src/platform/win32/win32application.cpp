@@ -22,17 +22,21 @@ namespace quillmap::win32 {
 namespace {
 
 constexpr wchar_t ApplicationClassName[] = L"QuillmapApplication";
+// The application object lives in the window's extra bytes.
+constexpr int OwnerSlot = 0;
+constexpr UINT PostedTaskMessage = WM_APP + 1;
 
 std::system_error LastError(const char* what) {
     return std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
 }
 
-HWND CreateApplicationWindow() {
+HWND CreateApplicationWindow(WNDPROC procedure) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     static const ATOM registered = [&] {
         WNDCLASSEXW application{};
         application.cbSize = sizeof application;
-        application.lpfnWndProc = DefWindowProcW;
+        application.lpfnWndProc = procedure;
+        application.cbWndExtra = sizeof(LONG_PTR);
         application.hInstance = instance;
         application.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
         application.lpszClassName = ApplicationClassName;
@@ -53,7 +57,8 @@ HWND CreateApplicationWindow() {
 
 }  // namespace
 
-win32application::win32application() : window_(CreateApplicationWindow()) {
+win32application::win32application() : window_(CreateApplicationWindow(&win32application::Procedure)) {
+    SetWindowLongPtrW(Handle(), OwnerSlot, reinterpret_cast<LONG_PTR>(this));
     // The status bar's window class comes from the common controls.
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -141,6 +146,26 @@ void win32application::OpenWithShell(std::string_view target, std::string_view f
     const std::wstring file = WideFromCp1251(target);
     const std::wstring directory = WideFromCp1251(folder);
     ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, directory.empty() ? nullptr : directory.c_str(), SW_SHOW);
+}
+
+LRESULT CALLBACK win32application::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == PostedTaskMessage) {
+        if (auto* self = reinterpret_cast<win32application*>(GetWindowLongPtrW(window, OwnerSlot))) self->RunPostedTask();
+        return 0;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+void win32application::Post(std::function<void()> task) {
+    posted_.push_back(std::move(task));
+    PostMessageW(Handle(), PostedTaskMessage, 0, 0);
+}
+
+void win32application::RunPostedTask() {
+    if (posted_.empty()) return;
+    const std::function<void()> task = std::move(posted_.front());
+    posted_.pop_front();
+    task();
 }
 
 int win32application::Run() {

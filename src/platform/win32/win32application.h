@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <string>
 
 #include "platform/application.h"
@@ -35,13 +37,20 @@ public:
     std::unique_ptr<platform::menu> CreateMenu(platform::menukind kind) override;
     std::unique_ptr<platform::dialogform> CreateDialogForm(std::string_view caption,
                                                            platform::dialogevents& events) override;
+    void Post(std::function<void()> task) override;
     int Run() override;
     void Terminate() override;
 
     HWND Handle() const { return window_.Get(); }
 
 private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    void RunPostedTask();
+
     windowhandle window_;
+    // One posted message to the application window for each: whichever message loop is running,
+    // the program's own or a modal one, dispatches it.
+    std::deque<std::function<void()>> posted_;
     std::string helpfile_;
     // The printer the last print dialog chose, until a job takes it.
     HDC printer_ = nullptr;

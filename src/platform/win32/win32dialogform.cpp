@@ -199,6 +199,11 @@ void win32dialogform::Show() { Open(); }
 
 void win32dialogform::Destroy() { handle_ = windowhandle(); }
 
+void win32dialogform::RestoreFocus() {
+    const bool kept = focused_ != nullptr && IsWindow(focused_) && GetParent(focused_) == Handle();
+    SetFocus(kept ? focused_ : buttons_.front());
+}
+
 void win32dialogform::KeyPreview(wchar_t key) {
     const std::string converted = Cp1251FromWide(std::wstring_view(&key, 1));
     if (!converted.empty()) {
@@ -217,6 +222,9 @@ LRESULT CALLBACK win32dialogform::ButtonProcedure(HWND button, UINT message, WPA
             const bool backward = GetKeyState(VK_SHIFT) < 0;
             if (HWND next = GetNextDlgTabItem(GetParent(button), button, backward ? TRUE : FALSE)) SetFocus(next);
             return 0;
+        }
+        if (message == WM_SETFOCUS) {
+            self->focused_ = button;
         }
         if (message == WM_CHAR) {
             self->KeyPreview(static_cast<wchar_t>(wparam));
@@ -263,6 +271,19 @@ LRESULT win32dialogform::Handle(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_CLOSE:
         events_.OnClose();
         return 0;
+    case WM_ACTIVATE:
+        events_.OnActivate(LOWORD(wparam) != WA_INACTIVE);
+        if (LOWORD(wparam) != WA_INACTIVE && IsWindow(window) && !buttons_.empty()) {
+            RestoreFocus();
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        if (!buttons_.empty()) {
+            RestoreFocus();
+            return 0;
+        }
+        break;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         handle_.Forget();

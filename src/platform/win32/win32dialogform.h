@@ -43,10 +43,14 @@ private:
     LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     // Lays the window out through its owner, shows it and focuses the first button.
     void Open();
+    // As Windows' own dialogs do, the focus goes back to the control that had it last, the
+    // first button at first, rather than to the window, which has no keys of its own.
+    void RestoreFocus();
     void KeyPreview(wchar_t key);
 
     platform::dialogevents& events_;
     std::vector<HWND> buttons_;  // children: they go with the window
+    HWND focused_ = nullptr;     // the button that had the focus last
     fonthandle buttonfont_;
     windowhandle handle_;
     int32_t modalresult_ = 0;

@@ -68,7 +68,7 @@ win32window::win32window(const platform::formdesign& form, platform::windowevent
 }
 
 win32window::~win32window() {
-    ready_ = false;
+    Disconnect();
     // Detached first, so that the messages DestroyWindow sends no longer reach this object, and
     // the menu bar is left to its owner rather than destroyed with the window.
     if (Handle() != nullptr) {
@@ -227,7 +227,7 @@ LRESULT win32window::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpa
         return 0;
     case WM_COMMAND:
         // A menu bar item chosen; controls name themselves in lparam, accelerators in the high word.
-        if (lparam == 0 && HIWORD(wparam) == 0 && menubar_ != nullptr) {
+        if (ready_ && lparam == 0 && HIWORD(wparam) == 0 && menubar_ != nullptr) {
             if (platform::menuitem* chosen = menubar_->FindCommand(LOWORD(wparam))) {
                 chosen->Click();
                 return 0;

@@ -35,6 +35,7 @@ public:
     void PopupMenu(platform::menu& popup, platform::point screen) override;
     void SetCursor(platform::cursorshape shape) override { cursor_ = shape; }
     void CaptureMouse(bool capture) override;
+    void Disconnect() override { ready_ = false; }
 
     HWND Handle() const { return handle_.Get(); }
 
@@ -50,8 +51,9 @@ private:
     platform::menu* menubar_ = nullptr;
     platform::extent minimum_;
     platform::cursorshape cursor_ = platform::cursorshape::arrow;
-    // Events reach the owner only between the end of construction and the start of destruction:
-    // Windows sends WM_SIZE from inside CreateWindowEx, before the owner holds this window.
+    // Events reach the owner only from the end of construction until the owner disconnects or
+    // destruction starts: Windows sends WM_SIZE from inside CreateWindowEx, before the owner holds
+    // this window.
     bool ready_ = false;
 };
 

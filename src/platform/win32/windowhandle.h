@@ -28,11 +28,9 @@ public:
     void Forget() { window_ = nullptr; }
 
 private:
+    // Forgotten before it is destroyed: the messages DestroyWindow sends may come back here.
     void Reset() {
-        if (window_ != nullptr) {
-            DestroyWindow(window_);
-            window_ = nullptr;
-        }
+        if (HWND window = std::exchange(window_, nullptr)) DestroyWindow(window);
     }
 
     HWND window_ = nullptr;
