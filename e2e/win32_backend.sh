@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end: the Windows backend's own checks (quillmap_win32_checks.exe, built beside
 # quillmap.exe) run under Wine on a private X server: a dialog's focus after it lost activation
-# and got it back, and tasks posted to the message loop.
+# and got it back, tasks posted to the message loop, names without a CP1251 form, a window's
+# minimum size and another copy's window found by a caption over 255 characters.
 # Usage: win32_backend.sh EXE OUTDIR   (EXE is quillmap.exe; the checks' output goes to
 # OUTDIR/checks.log)
 set -u

@@ -2,8 +2,10 @@
 // on Windows) by e2e/win32_backend.sh. One line per check; the exit status counts the failures.
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
+#include "platform/win32/textcodec.h"
 #include "platform/win32/win32application.h"
 #include "platform/win32/win32dialogform.h"
 #include "platform/win32/win32window.h"
@@ -123,12 +125,57 @@ void ChecksOfPostedTasks(win32::win32application& app) {
           order == std::vector<int>{1, 2});
 }
 
+// Names reach the program in CP1251. A character without a CP1251 form must come as '?', never
+// as a letter that only looks like it: that would name another file.
+void ChecksOfNameConversion() {
+    Check("cafe with an acute e arrives as \"caf?.gif\", not as \"cafe.gif\"",
+          win32::Cp1251FromWide(L"caf\u00E9.gif") == "caf?.gif");
+    Check("two Japanese characters arrive as \"??\"", win32::Cp1251FromWide(L"\u65E5\u672C.gif") == "??.gif");
+    Check("Russian letters arrive exactly", win32::Cp1251FromWide(L"\u043A\u043E\u0442.gif") == "\xEA\xEE\xF2.gif");
+}
+
+// The smallest size a window's design asks for is the smallest the user can drag it to.
+void ChecksOfMinimumSize(win32::win32application& app) {
+    quietwindow quiet;
+    platform::formdesign design;
+    design.caption = "Small";
+    design.client = {300, 200};
+    design.minimum = {100, 100};
+    const auto form = app.CreateForm(design, quiet);
+    MINMAXINFO limits{};
+    limits.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    SendMessageW(static_cast<win32::win32window&>(*form).Handle(), WM_GETMINMAXINFO, 0,
+                 reinterpret_cast<LPARAM>(&limits));
+    Check("a window made at least 100 x 100 tells the system so",
+          limits.ptMinTrackSize.x == 100 && limits.ptMinTrackSize.y == 100);
+}
+
+// One file, one window: another copy's main window is found by its whole caption, however long.
+void ChecksOfOtherCopies(win32::win32application& app) {
+    quietwindow quiet;
+    platform::formdesign design;
+    design.client = {200, 100};
+    design.mainwindow = true;
+    const std::string caption = std::string(250, 'q') + ".gif - Quillmap";
+    design.caption = caption;
+    const auto other = app.CreateForm(design, quiet);
+    other->SetUserData(1234);
+    design.caption = "Self";
+    const auto self = app.CreateForm(design, quiet);
+    Check("the window of a file whose caption has 265 characters is found by it",
+          app.BringForwardOtherWindow(caption, 1234, *self));
+    Check("and not for another file of that name", !app.BringForwardOtherWindow(caption, 4321, *self));
+}
+
 }  // namespace
 
 int main() {
     win32::win32application app;
     ChecksOfDialogFocus(app);
     ChecksOfPostedTasks(app);
+    ChecksOfNameConversion();
+    ChecksOfMinimumSize(app);
+    ChecksOfOtherCopies(app);
     std::printf("%d failed\n", failures);
     return failures;
 }
