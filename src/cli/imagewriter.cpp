@@ -13,6 +13,13 @@ namespace quillmap {
 
 namespace {
 
+// Nothing on the command line reaches a clipboard.
+class noclipboard final : public platform::clipboard {
+public:
+    bool Put(std::string_view) override { return false; }
+    std::optional<std::string> Get() override { return std::nullopt; }
+};
+
 // Decoding makes no sound on the command line, and there is no screen.
 class silentsystem final : public platform::system {
 public:
@@ -23,9 +30,11 @@ public:
     platform::extent ScreenSize() override { return {}; }
     platform::point CursorPos() override { return {}; }
     platform::files& Files() override { return files_; }
+    platform::clipboard& Clipboard() override { return clipboard_; }
 
 private:
     platform::posixfiles files_;
+    noclipboard clipboard_;
 };
 
 // A picture this large is refused rather than written: 256 megapixels is 768 MB of PPM.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
@@ -46,6 +47,14 @@ public:
     virtual void OnWheel(int32_t) {}
     // The user opened the menu bar or a popup menu, before any of it is shown.
     virtual void OnEnterMenuLoop() {}
+    // Files were dropped on a window that accepts them: the first one's full path, '?' for a
+    // character with no CP1251 form.
+    virtual void OnDropFile(const std::string&) {}
+    // The user right-clicked the main window's taskbar button, at a point of the screen.
+    virtual void OnTaskbarMenu(point) {}
+    // The user asked for the client area's context menu (a right click, or the menu key), at a
+    // point of the screen.
+    virtual void OnContextMenu(point) {}
 
 protected:
     ~windowevents() = default;
@@ -96,6 +105,28 @@ public:
     virtual void SetCursor(cursorshape shape) = 0;
     // While captured, the mouse's moves and its release reach this window wherever they happen.
     virtual void CaptureMouse(bool capture) = 0;
+    // The title bar, by the border style bit: without it only the sizing frame is left.
+    virtual void ShowTitleBar(bool shown) = 0;
+    virtual bool TitleBarShown() const = 0;
+    // In the band of windows that stay above all others, or back among the rest; the window
+    // keeps its place and size and is shown.
+    virtual void SetTopmost(bool topmost) = 0;
+    // The window state as the system's placement names it (1 normal, 2 minimised, 3 maximised,
+    // and the other show commands), and a change of it by a show command.
+    virtual uint32_t ShowCommand() const = 0;
+    virtual void SetShowCommand(uint32_t command) = 0;
+    // Files dropped from the shell reach OnDropFile.
+    virtual void AcceptDroppedFiles(bool accept) = 0;
+    // A square of the client area that sizes the window as its bottom-right corner does; an
+    // empty one for none.
+    virtual void SetSizeGrip(const rect& area) = 0;
+    // Keyboard input goes to the window.
+    virtual void Focus() = 0;
+    // The windows this one owns that stay above all others are taken out of that band while the
+    // program is in the background, without being activated or reordered, and the window in
+    // front stays in front; RaiseOwned puts back those it returned.
+    virtual std::vector<uintptr_t> LowerOwnedTopmost() = 0;
+    virtual void RaiseOwned(const std::vector<uintptr_t>& windows) = 0;
     // No event reaches the owner any more, whatever the window still goes through: for an owner
     // whose parts are about to go (taking the menu bar off resizes the window, and closing another
     // window may activate this one).
@@ -126,6 +157,9 @@ public:
     // Shows an open or save dialog; true when the user chose a file, which is then in the
     // dialog's filename (and the filter they used in its filterindex).
     virtual bool ChooseFile(filedialog& dialog) = 0;
+    // The system's font dialog, starting with the font given; true when the user chose one,
+    // which is then in it.
+    virtual bool ChooseFont(fontspec& font) = 0;
     // The system's simple message box with one button, for errors and refusals.
     virtual void ShowError(std::string_view text) = 0;
     // Opens a document or web address with the program the system has for it.

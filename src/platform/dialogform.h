@@ -47,6 +47,8 @@ public:
     virtual extent WindowSize() const = 0;
     // In screen coordinates.
     virtual void MoveTo(point topleft) = 0;
+    // Above every window that is not in the topmost band, without being activated.
+    virtual void StayOnTop() = 0;
 
     // Shows the window with the first button focused and returns its modal result once that is
     // set; the other windows of the program wait meanwhile.

@@ -22,6 +22,9 @@ enum keycode : uint16_t {
     vkDelete = 0x2E,
     vkF1 = 0x70,
     vkF2 = 0x71,
+    vkF3 = 0x72,
+    vkF4 = 0x73,
+    vkF8 = 0x77,
     vkF12 = 0x7B,
 };
 

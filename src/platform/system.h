@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/clipboard.h"
 #include "platform/files.h"
 #include "platform/geometry.h"
 
@@ -34,6 +35,7 @@ public:
     virtual point CursorPos() = 0;
     // Replacing files and their read-only attribute.
     virtual files& Files() = 0;
+    virtual clipboard& Clipboard() = 0;
 };
 
 }  // namespace quillmap::platform

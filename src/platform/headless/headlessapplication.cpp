@@ -75,6 +75,13 @@ bool headlessapplication::ChooseFile(filedialog& dialog) {
     return true;
 }
 
+bool headlessapplication::ChooseFont(fontspec& font) {
+    fontdialogs.push_back(font);
+    if (!fontanswer) return false;
+    font = *fontanswer;
+    return true;
+}
+
 bool headlessapplication::BringForwardOtherWindow(std::string_view caption, uint32_t identity, const window&) {
     for (size_t i = 0; i < otherwindows.size(); ++i) {
         const auto& [text, userdata] = otherwindows[i];
@@ -149,6 +156,12 @@ void headlesswindow::Activate(bool active) {
         app_.Activate(this);
     else if (app_.ActiveWindow() == this)
         app_.Activate(nullptr);
+}
+
+std::vector<uintptr_t> headlesswindow::LowerOwnedTopmost() { return std::exchange(ownedtopmost, {}); }
+
+void headlesswindow::RaiseOwned(const std::vector<uintptr_t>& windows) {
+    ownedtopmost.insert(ownedtopmost.end(), windows.begin(), windows.end());
 }
 
 void headlesswindow::Disconnect() {

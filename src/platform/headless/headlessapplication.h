@@ -43,6 +43,11 @@ public:
     bool ChoosePrint(printrequest& request) override;
     std::unique_ptr<printjob> StartPrintJob(std::string_view title) override;
     headlessprinter& Printer() { return printer_; }
+    // The font dialog answers with fontanswer, or is cancelled without one; the fonts it
+    // started with are kept.
+    bool ChooseFont(fontspec& font) override;
+    std::optional<fontspec> fontanswer;
+    std::vector<fontspec> fontdialogs;
     void ShowError(std::string_view text) override { errors_.emplace_back(text); }
     void OpenWithShell(std::string_view target, std::string_view folder) override {
         shellopens_.push_back(std::string(target) + "|" + std::string(folder));
@@ -132,6 +137,26 @@ public:
     void SetMenuBar(menu* bar) override;
     // Only noted: the test chooses an item itself, as the user would, by clicking it.
     void PopupMenu(menu& popup, point screen) override { popups_.push_back({&popup, screen}); }
+    void ShowTitleBar(bool shown) override { titlebar_ = shown; }
+    bool TitleBarShown() const override { return titlebar_; }
+    void SetTopmost(bool topmost) override {
+        topmost_ = topmost;
+        visible_ = true;
+    }
+    bool Topmost() const { return topmost_; }
+    uint32_t ShowCommand() const override { return showcommand_; }
+    void SetShowCommand(uint32_t command) override { showcommand_ = command; }
+    void AcceptDroppedFiles(bool accept) override { acceptsdrops_ = accept; }
+    bool AcceptsDrops() const { return acceptsdrops_; }
+    void SetSizeGrip(const rect& area) override { sizegrip_ = area; }
+    const rect& SizeGrip() const { return sizegrip_; }
+    void Focus() override { ++focused_; }
+    int Focused() const { return focused_; }
+    // The test says which owned windows stay on top; lowering takes them out of the band, and
+    // raising puts back those given.
+    std::vector<uintptr_t> LowerOwnedTopmost() override;
+    void RaiseOwned(const std::vector<uintptr_t>& windows) override;
+    std::vector<uintptr_t> ownedtopmost;
     void Disconnect() override;
     // The menu bar was destroyed while the window showed it: it is taken off, as Windows does.
     void MenuBarGone();
@@ -157,7 +182,7 @@ public:
     void KeyDown(uint16_t key, uint8_t shift = 0) { events_->OnKeyDown(key, shift); }
     // A key as the system sends it: its key-down, and the character it types, if any, unless
     // Ctrl or Alt is held.
-    void Type(uint16_t key, char character, uint8_t shift = 0) {
+    void Type(uint16_t key, char character = 0, uint8_t shift = 0) {
         events_->OnKeyDown(key, shift);
         if (character && !(shift & (ssCtrl | ssAlt))) events_->OnChar(character);
     }
@@ -173,6 +198,12 @@ public:
         events_->OnMouseDown(mousebutton::left, at, 0);
     }
     void Wheel(int32_t delta) { events_->OnWheel(delta); }
+    // Files dropped from the shell: only a window that accepts them hears of it.
+    void DropFile(const std::string& path) {
+        if (acceptsdrops_) events_->OnDropFile(path);
+    }
+    void TaskbarMenu(point screen) { events_->OnTaskbarMenu(screen); }
+    void ContextMenu(point screen) { events_->OnContextMenu(screen); }
 
     headlessscrollbar* ScrollBar(scrollaxis axis) const { return axis == scrollaxis::vertical ? vertical_ : horizontal_; }
     headlessstatusbar* StatusBar() const { return statusbar_; }
@@ -207,6 +238,12 @@ private:
     std::vector<shownpopup> popups_;
     cursorshape cursor_ = cursorshape::arrow;
     bool captured_ = false;
+    bool titlebar_ = true;
+    bool topmost_ = false;
+    uint32_t showcommand_ = 1;
+    bool acceptsdrops_ = false;
+    rect sizegrip_;
+    int focused_ = 0;
 };
 
 }  // namespace quillmap::platform

@@ -34,6 +34,8 @@ public:
     void SetClientSize(extent client) override { client_ = client; }
     extent WindowSize() const override;
     void MoveTo(point topleft) override { position_ = topleft; }
+    void StayOnTop() override { ontop_ = true; }
+    bool OnTop() const { return ontop_; }
 
     // Plays the application's queued answers until the modal result is set or the window is gone.
     int32_t ShowModal() override;
@@ -83,6 +85,7 @@ private:
     bool modal_ = false;
     bool visible_ = false;
     bool destroyed_ = false;
+    bool ontop_ = false;
 };
 
 }  // namespace quillmap::platform

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/posix/posixfiles.h"
+#include "platform/headless/headlessclipboard.h"
 #include "platform/system.h"
 
 namespace quillmap::platform {
@@ -18,6 +19,7 @@ public:
     extent ScreenSize() override { return screen_; }
     point CursorPos() override { return cursor_; }
     files& Files() override { return files_; }
+    headlessclipboard& Clipboard() override { return clipboard_; }
 
     int Beeps() const { return beeps_; }
     const std::vector<beepkind>& MessageBeeps() const { return messagebeeps_; }
@@ -34,6 +36,7 @@ private:
     extent screen_{1024, 768};
     point cursor_;
     posixfiles files_;
+    headlessclipboard clipboard_;
 };
 
 }  // namespace quillmap::platform

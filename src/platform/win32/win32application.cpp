@@ -9,6 +9,7 @@
 
 #include "platform/win32/textcodec.h"
 #include "platform/win32/win32filedialog.h"
+#include "platform/win32/win32fontdialog.h"
 #include "platform/win32/win32printjob.h"
 
 #include "platform/win32/win32bitmap.h"
@@ -98,6 +99,8 @@ std::unique_ptr<platform::dialogform> win32application::CreateDialogForm(std::st
 bool win32application::ChooseFile(platform::filedialog& dialog) {
     return RunFileDialog(dialog, GetActiveWindow());
 }
+
+bool win32application::ChooseFont(platform::fontspec& font) { return RunFontDialog(font, GetActiveWindow()); }
 
 bool win32application::BringForwardOtherWindow(std::string_view caption, uint32_t identity,
                                                const platform::window& self) {

@@ -148,6 +148,10 @@ platform::extent win32dialogform::WindowSize() const {
     return {bounds.right - bounds.left, bounds.bottom - bounds.top};
 }
 
+void win32dialogform::StayOnTop() {
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE);
+}
+
 void win32dialogform::MoveTo(platform::point topleft) {
     SetWindowPos(Handle(), nullptr, topleft.x, topleft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

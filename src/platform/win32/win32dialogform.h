@@ -26,6 +26,7 @@ public:
     void SetClientSize(platform::extent client) override;
     platform::extent WindowSize() const override;
     void MoveTo(platform::point topleft) override;
+    void StayOnTop() override;
 
     int32_t ShowModal() override;
     bool ShowingModally() const override { return modal_; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/system.h"
+#include "platform/win32/win32clipboard.h"
 #include "platform/win32/win32files.h"
 
 namespace quillmap::win32 {
@@ -14,9 +15,11 @@ public:
     platform::extent ScreenSize() override;
     platform::point CursorPos() override;
     platform::files& Files() override { return files_; }
+    platform::clipboard& Clipboard() override { return clipboard_; }
 
 private:
     win32files files_;
+    win32clipboard clipboard_;
 };
 
 }  // namespace quillmap::win32

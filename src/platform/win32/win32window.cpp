@@ -160,7 +160,9 @@ LRESULT CALLBACK win32window::Procedure(HWND window, UINT message, WPARAM wparam
 }
 
 LRESULT win32window::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (LRESULT result = 0; ready_ && HandleInput(message, wparam, lparam, result)) return result;
+    if (LRESULT result = 0; ready_ && (HandleInput(message, wparam, lparam, result) ||
+                                       HandleFrame(message, wparam, lparam, result)))
+        return result;
     switch (message) {
     case WM_ERASEBKGND: {
         RECT client{};

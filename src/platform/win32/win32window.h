@@ -35,6 +35,16 @@ public:
     void PopupMenu(platform::menu& popup, platform::point screen) override;
     void SetCursor(platform::cursorshape shape) override { cursor_ = shape; }
     void CaptureMouse(bool capture) override;
+    void ShowTitleBar(bool shown) override;
+    bool TitleBarShown() const override;
+    void SetTopmost(bool topmost) override;
+    uint32_t ShowCommand() const override;
+    void SetShowCommand(uint32_t command) override;
+    void AcceptDroppedFiles(bool accept) override;
+    void SetSizeGrip(const platform::rect& area) override { sizegrip_ = area; }
+    void Focus() override;
+    std::vector<uintptr_t> LowerOwnedTopmost() override;
+    void RaiseOwned(const std::vector<uintptr_t>& windows) override;
     void Disconnect() override { ready_ = false; }
 
     HWND Handle() const { return handle_.Get(); }
@@ -44,6 +54,9 @@ private:
     LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     // Typed characters, the mouse and the cursor; false for any other message.
     bool HandleInput(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+    // The frame and the shell: dropped files, the taskbar button's menu, system commands, the
+    // size grip and clicks on the window while a modal one disables it; false for any other.
+    bool HandleFrame(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
     platform::windowevents& events_;
     brushhandle background_;
@@ -51,6 +64,7 @@ private:
     platform::menu* menubar_ = nullptr;
     platform::extent minimum_;
     platform::cursorshape cursor_ = platform::cursorshape::arrow;
+    platform::rect sizegrip_;
     // Events reach the owner only from the end of construction until the owner disconnects or
     // destruction starts: Windows sends WM_SIZE from inside CreateWindowEx, before the owner holds
     // this window.

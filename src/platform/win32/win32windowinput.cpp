@@ -55,7 +55,10 @@ bool win32window::HandleInput(UINT message, WPARAM wparam, LPARAM lparam, LRESUL
     case WM_LBUTTONDOWN: events_.OnMouseDown(mousebutton::left, PointOf(lparam), ShiftOf(wparam)); return true;
     case WM_RBUTTONDOWN: events_.OnMouseDown(mousebutton::right, PointOf(lparam), ShiftOf(wparam)); return true;
     case WM_LBUTTONUP: events_.OnMouseUp(mousebutton::left, PointOf(lparam), ShiftOf(wparam)); return true;
-    case WM_RBUTTONUP: events_.OnMouseUp(mousebutton::right, PointOf(lparam), ShiftOf(wparam)); return true;
+    case WM_RBUTTONUP:
+        events_.OnMouseUp(mousebutton::right, PointOf(lparam), ShiftOf(wparam));
+        // The system turns the release into WM_CONTEXTMENU.
+        return false;
     case WM_MOUSEMOVE: events_.OnMouseMove(PointOf(lparam), ShiftOf(wparam)); return true;
     case WM_LBUTTONDBLCLK:
         events_.OnDoubleClick(PointOf(lparam));

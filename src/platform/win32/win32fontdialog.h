@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/canvas.h"
+#include "platform/win32/winapi.h"
+
+namespace quillmap::win32 {
+
+// ChooseFont owned by the given window, starting with the font given; true when the user chose
+// one, which is then in it.
+bool RunFontDialog(platform::fontspec& font, HWND owner);
+
+}  // namespace quillmap::win32
