@@ -1,4 +1,5 @@
-// The main window's menu wiring and its edit commands on the history and the selection.
+// The main window's menu wiring, its edit commands on the history and the selection, and the
+// status bar and font of "Формат".
 #include "app/tform1.h"
 
 namespace quillmap {
@@ -13,8 +14,14 @@ mainmenuhandlers Tform1::MenuHandlers() {
     handlers.exit = [this] { Exit(); };
     handlers.undo = [this] { Undo(); };
     handlers.redo = [this] { Redo(); };
+    handlers.cut = [this] { Cut(); };
+    handlers.copy = [this] { Copy(); };
+    handlers.paste = [this] { Paste(); };
     handlers.selectall = [this] { SelectAll(); };
     handlers.statusbar = [this] { ToggleStatusBar(); };
+    handlers.allremoved = [this] { ToggleAllRemoved(); };
+    handlers.ontop = [this] { ToggleOnTop(); };
+    handlers.font = [this] { ChooseFont(); };
     handlers.help = [this] { Help(); };
     handlers.documentinfo = [this] { DocumentInfo(false); };
     handlers.downloadplugins = [this] { DownloadPlugins(); };
@@ -67,6 +74,22 @@ void Tform1::ToggleStatusBar() {
     item.SetChecked(!item.Checked());
     statusbar_->SetVisible(item.Checked());
     Layout(window_->ClientSize());
+}
+
+void Tform1::ChooseFont() {
+    platform::fontspec font = bitmap_->Canvas().Font();
+    BeginDialog();
+    const bool chosen = app_.ChooseFont(font);
+    EndDialog();
+    if (!chosen) return;
+    desiredcolumn_ = -1;
+    HideCaret();
+    // The view draws on the picture's canvas, whose font printing takes too.
+    view_->SetFont(font);
+    UpdateHScroll();
+    UpdateVScroll();
+    SyncScrollBars();
+    ToggleCaret();
 }
 
 }  // namespace quillmap

@@ -80,14 +80,25 @@ void Tform1::OpenCommand() {
     if (ConfirmDiscard()) return;
     BeginDialog();
     if (app_.ChooseFile(opendialog_) && AcceptFileName(opendialog_.filename)) {
-        try {
-            OpenDocument(opendialog_.filename);
-            savedialog_.filterindex = opendialog_.filterindex;
-        } catch (const bytefileerror&) {
-            system_.Beep();
-        }
+        if (OpenOrBeep(opendialog_.filename)) savedialog_.filterindex = opendialog_.filterindex;
     }
     EndDialog();
+}
+
+void Tform1::OnDropFile(const std::string& path) {
+    // A name the system could not give exactly is refused before the document is put at stake.
+    if (!AcceptFileName(path) || ConfirmDiscard()) return;
+    OpenOrBeep(path);
+}
+
+bool Tform1::OpenOrBeep(const std::string& path) {
+    try {
+        OpenDocument(path);
+        return true;
+    } catch (const bytefileerror&) {
+        system_.Beep();
+        return false;
+    }
 }
 
 void Tform1::OpenDocument(const std::string& path) {
@@ -237,6 +248,7 @@ void Tform1::DocumentInfo(bool fromkeyboard) {
     shown.Button(0).onclick = CloseAndAct;
     shown.ondeactivate = [this, &shown] { ReleaseInfoWindow(shown); };
     shown.Show();
+    if (menu_->OnTop().Checked()) shown.Form().StayOnTop();
 }
 
 void Tform1::ReleaseInfoWindow(const mesokno& window) {

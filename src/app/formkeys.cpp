@@ -5,6 +5,15 @@
 
 namespace quillmap {
 
+namespace {
+
+// A key runs a command only when its menu item would.
+void run(platform::menuitem& item) {
+    if (item.Enabled()) item.Click();
+}
+
+}  // namespace
+
 void Tform1::CaretCommand(const std::function<void()>& move) {
     HideCaret();
     move();
@@ -32,29 +41,60 @@ bool Tform1::DeleteForward() {
     return !view_->CharNearCaret(true).empty() && view_->DeleteAtCaret();
 }
 
+bool Tform1::FunctionKey(uint16_t key, uint8_t shift) {
+    using namespace platform;
+    const bool saveonf2 = Settings().SaveOnF2;
+    switch (key) {
+    case vkF1:
+        if (shift == 0) Help();
+        return true;
+    case vkF2:
+        if (saveonf2)
+            Save();
+        else
+            run(menu_->AllRemoved());
+        return true;
+    case vkF12:
+        if (saveonf2) run(menu_->AllRemoved());
+        return true;
+    case vkF3: run(menu_->FindNext()); return true;
+    case vkF4:
+        if (shift == 0) run(menu_->OnTop());
+        return true;
+    case vkF8: NextEncodingItem(menu_->Encodings()).Click(); return true;
+    default: return false;
+    }
+}
+
 void Tform1::OnKeyDown(uint16_t key, uint8_t shift) {
     using namespace platform;
     const bool ctrl = (shift & ssCtrl) != 0;
     const bool extend = (shift & ssShift) != 0;
     ctrloralt_ = (shift & (ssCtrl | ssAlt)) != 0;
-    const auto run = [](menuitem& item) {
-        if (item.Enabled()) item.Click();
-    };
     if (shift == ssCtrl) {
         switch (key) {
-        case 'N': NewDocument(); return;
+        case 'N':
+            NewDocument();
+            // Still held: the dialogs on the way forgot it.
+            ctrloralt_ = true;
+            return;
         case 'O': OpenCommand(); return;
         case 'S': Save(); return;
         case 'P': run(menu_->Print()); return;
         case 'A': SelectAll(); return;
         case 'I': DocumentInfo(true); return;
         case 'Z': run(menu_->Undo()); return;
+        case 'C': run(menu_->Copy()); return;
+        case 'V': run(menu_->Paste()); return;
+        case 'X': run(menu_->Cut()); return;
+        case 'F': run(menu_->Find()); return;
+        case 'R': run(menu_->Replace()); return;
         default: break;
         }
     }
     if (shift == (ssCtrl | ssShift) && key == 'Z') return run(menu_->Redo());
-    if (shift == 0 && key == vkF1) return Help();
     if (key == vkEscape && Settings().ExitOnEsc) return Exit();
+    if (FunctionKey(key, shift)) return;
     switch (key) {
     case vkBack:
         if (shift == ssAlt) return run(menu_->Undo());
@@ -77,12 +117,13 @@ void Tform1::OnKeyDown(uint16_t key, uint8_t shift) {
     case vkUp: return CaretCommand([&] { view_->CaretUp(ctrl, extend, desiredcolumn_); });
     case vkDown: return CaretCommand([&] { view_->CaretDown(ctrl, extend, desiredcolumn_); });
     case vkInsert:
+        if (shift == ssCtrl) return run(menu_->Copy());
+        if (shift == ssShift) return run(menu_->Paste());
         // The caret's shape follows the mode, and the status bar with it.
         if (shift == 0) CaretCommand([this] { view_->SetInsertMode(!view_->InsertMode()); });
         return;
     case vkDelete:
-        // Shift+Delete, and Ctrl+Delete with CutOnCtrl+Del, cut: they come with the clipboard.
-        if (shift == ssShift || (ctrl && Settings().CutOnCtrlDel)) return;
+        if (shift == ssShift || (ctrl && Settings().CutOnCtrlDel)) return run(menu_->Cut());
         EditCommand([&] {
             desiredcolumn_ = -1;
             if (ctrl && !view_->HasSelection()) view_->CaretRight(true, true);

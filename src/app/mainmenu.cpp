@@ -40,13 +40,14 @@ void mainmenu::BuildEdit(platform::menu& edit, const mainmenuhandlers& handlers)
     redo_ = &AddCommand(edit, "Повторить", EditShortcuts[1], handlers.redo);
     // Nothing to undo or redo in a document just begun.
     UpdateUndoRedo(false, false);
-    cut_ = &AddCommand(edit, "Вырезать", EditShortcuts[2], {});
-    copy_ = &AddCommand(edit, "Копировать", EditShortcuts[3], {});
-    paste_ = &AddCommand(edit, "Вставить", EditShortcuts[4], {});
-    AddCommand(edit, "Найти...", "Ctrl+F", {});
+    cut_ = &AddCommand(edit, "Вырезать", EditShortcuts[2], handlers.cut);
+    copy_ = &AddCommand(edit, "Копировать", EditShortcuts[3], handlers.copy);
+    paste_ = &AddCommand(edit, "Вставить", EditShortcuts[4], handlers.paste);
+    find_ = &AddCommand(edit, "Найти...", "Ctrl+F", {});
     // Enabled by the first search, which gives it a text to look for.
-    AddCommand(edit, "Найти следующий", "F3", {}).SetEnabled(false);
-    AddCommand(edit, "Заменить...", "Ctrl+R", {});
+    findnext_ = &AddCommand(edit, "Найти следующий", "F3", {});
+    findnext_->SetEnabled(false);
+    replace_ = &AddCommand(edit, "Заменить...", "Ctrl+R", {});
     AddCommand(edit, "Выделить всё", "Ctrl+A", handlers.selectall);
 }
 
@@ -56,15 +57,16 @@ void mainmenu::BuildFormat(const mainmenuhandlers& handlers, bool saveonf2) {
     format.AddSeparator();
     statusbar_ = &AddCommand(format, "Строка состояния", "", handlers.statusbar);
     statusbar_->SetChecked(true);
-    allremoved_ = &AddCommand(format, "Всё лишнее убрано", AllRemovedShortcut(saveonf2), {});
-    AddCommand(format, "Поверх других окон", "F4", {});
+    allremoved_ = &AddCommand(format, "Всё лишнее убрано", AllRemovedShortcut(saveonf2), handlers.allremoved);
+    ontop_ = &AddCommand(format, "Поверх других окон", "F4", handlers.ontop);
     AddCommand(format, "Просмотрщик", "", {}).SetVisible(false);
-    AddCommand(format, "Шрифт...", "", {});
+    AddCommand(format, "Шрифт...", "", handlers.font);
     platform::menuitem& encodings = AddCommand(format, "Кодировка", "", {});
     encodings.SetVisible(false);
-    AddCommand(encodings.Items(), "Windows", "", {}).SetChecked(true);
-    AddCommand(encodings.Items(), "DOS", "", {});
-    AddCommand(encodings.Items(), "Загрузить из файла...", "", {});
+    encodings_ = &encodings.Items();
+    AddCommand(*encodings_, "Windows", "", {}).SetChecked(true);
+    AddCommand(*encodings_, "DOS", "", {});
+    AddCommand(*encodings_, "Загрузить из файла...", "", {});
     // The skins found at start-up fill this submenu.
     AddCommand(format, "Шкурки", "", {}).Items();
     AddCommand(format, "Настройка шкурки...", "", {});
@@ -102,6 +104,13 @@ void mainmenu::ClearEditShortcuts() {
 void mainmenu::RestoreEditShortcuts() {
     const std::array<platform::menuitem*, 5> items{undo_, redo_, cut_, copy_, paste_};
     for (size_t i = 0; i < items.size(); ++i) items[i]->SetShortcut(EditShortcuts[i]);
+}
+
+platform::menuitem& NextEncodingItem(const platform::menu& encodings) {
+    const size_t choosable = encodings.Count() - 1;
+    for (size_t i = 0; i + 1 < choosable; ++i)
+        if (encodings.Item(i).Checked()) return encodings.Item(i + 1);
+    return encodings.Item(0);
 }
 
 }  // namespace quillmap

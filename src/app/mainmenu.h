@@ -17,8 +17,14 @@ struct mainmenuhandlers {
     menucommand exit;          // "Выход"
     menucommand undo;          // "Отменить"
     menucommand redo;          // "Повторить"
+    menucommand cut;           // "Вырезать"
+    menucommand copy;          // "Копировать"
+    menucommand paste;         // "Вставить"
     menucommand selectall;     // "Выделить всё"
     menucommand statusbar;     // "Строка состояния": flips its check mark and follows it
+    menucommand allremoved;    // "Всё лишнее убрано"
+    menucommand ontop;         // "Поверх других окон"
+    menucommand font;          // "Шрифт..."
     menucommand documentinfo;  // "Информация о документе..."
     menucommand help;          // "Справка..."
     menucommand downloadplugins;  // "Скачать новый..."
@@ -42,6 +48,12 @@ public:
     platform::menuitem& Print() const { return *print_; }
     platform::menuitem& StatusBar() const { return *statusbar_; }
     platform::menuitem& AllRemoved() const { return *allremoved_; }
+    platform::menuitem& OnTop() const { return *ontop_; }
+    platform::menuitem& Find() const { return *find_; }
+    platform::menuitem& FindNext() const { return *findnext_; }
+    platform::menuitem& Replace() const { return *replace_; }
+    // "Windows", "DOS", the loaded encodings, then "Загрузить из файла...".
+    platform::menu& Encodings() const { return *encodings_; }
 
     void UpdateUndoRedo(bool canundo, bool canredo);
     // While the window is inactive the edit items show no keys; a menu loop shows them again.
@@ -67,6 +79,15 @@ private:
     platform::menuitem* print_ = nullptr;
     platform::menuitem* statusbar_ = nullptr;
     platform::menuitem* allremoved_ = nullptr;
+    platform::menuitem* ontop_ = nullptr;
+    platform::menuitem* find_ = nullptr;
+    platform::menuitem* findnext_ = nullptr;
+    platform::menuitem* replace_ = nullptr;
+    platform::menu* encodings_ = nullptr;
 };
+
+// F8: the encoding after the checked one, the first ("Windows") after the last or when none is
+// checked; "Загрузить из файла..." at the end is never chosen.
+platform::menuitem& NextEncodingItem(const platform::menu& encodings);
 
 }  // namespace quillmap

@@ -20,6 +20,15 @@ inline constexpr char DiscardCancel[] = "Отмена";
 inline constexpr char InfoTitle[] = "О документе";
 inline constexpr char InfoButton[] = "ОК";
 
+// The warning before "Всё лишнее убрано" takes the menus away; the mode's key goes between the
+// two parts.
+inline constexpr char AllRemovedTitle[] = "ПРЕДУПРЕЖДЕНИЕ";
+inline constexpr char AllRemovedTextStart[] =
+    "Выйти из режима \"всё лишнее убрано\" можно:\n\r  1) С помощью клавиши ";
+inline constexpr char AllRemovedTextEnd[] = ";\n\r  2) Нажав правую кнопку мыши и выбрав соответствующий пункт меню.";
+inline constexpr char AllRemovedContinue[] = "Продолжить";
+inline constexpr char AllRemovedNeverAgain[] = "Не показывать в будущем";
+
 inline constexpr char OpenDialogTitle[] = "Открыть файл";
 inline constexpr char SaveDialogTitle[] = "Сохранить как...";
 inline constexpr char FileFilter[] = "Картинки gif|*.gif|Все файлы|*.*";

@@ -3,13 +3,16 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/application.h"
 #include "platform/bitmap.h"
 #include "platform/controls.h"
 #include "platform/system.h"
 #include "app/mainmenu.h"
+#include "app/taskbarmenu.h"
 #include "app/viewactions.h"
+#include "app/windowpopup.h"
 #include "dialogs/mesokno.h"
 #include "views/vwgif.h"
 
@@ -64,7 +67,18 @@ public:
     void Undo();
     void Redo();
     void SelectAll();
+    // The clipboard: the selected bytes go there exactly, and come back exactly.
+    void Cut();
+    void Copy();
+    void Paste();
     void ToggleStatusBar();
+    // "Всё лишнее убрано": no title bar, menu bar or status bar; the first time it warns how to
+    // come back, unless the user asked not to be told again.
+    void ToggleAllRemoved();
+    // "Поверх других окон": the window stays above all others.
+    void ToggleOnTop();
+    // "Шрифт...": the codes and texts in a font the user chooses.
+    void ChooseFont();
     // "Информация о документе...": a message beside the window, or at the mouse when the command
     // came from a menu clicked with it.
     void DocumentInfo(bool fromkeyboard);
@@ -72,6 +86,8 @@ public:
     // The caret, the anchor, the line count, the mode and the open time.
     void UpdateStatusBar();
     mainmenu& Menu() { return *menu_; }
+    windowpopup& Popup() { return *popup_; }
+    taskbarmenu& Taskbar() { return *taskbar_; }
 
     const std::string& DocumentName() const { return documentname_; }
     int32_t OpenTime() const { return opentime_; }
@@ -111,11 +127,17 @@ public:
     void OnMouseUp(platform::mousebutton button, platform::point at, uint8_t shift) override;
     void OnDoubleClick(platform::point at) override;
     void OnWheel(int32_t delta) override;
+    // A file dropped from the shell opens like one chosen in "Открыть...".
+    void OnDropFile(const std::string& path) override;
+    void OnContextMenu(platform::point screen) override;
+    // The taskbar button's menu offers what the window's state allows.
+    void OnTaskbarMenu(platform::point screen) override;
     // The column a run of vertical moves keeps; -1 when none is kept.
     int32_t DesiredColumn() const { return desiredcolumn_; }
 
     // Around every dialog and message the main window shows: it stops being the active window
-    // for the while, and its caret stays hidden.
+    // for the while, its caret stays hidden, and it leaves the topmost band so that the dialog
+    // can be seen.
     void BeginDialog();
     void EndDialog();
 
@@ -126,8 +148,22 @@ private:
     void HideCaret();
     void DrawCaret();
     int32_t StatusHeight() const;
+    // What the window does when it stops being the active one, and when it becomes it again:
+    // the caret, its blinking, the edit items' keys, and the program's windows kept on top,
+    // which must not stay above other programs meanwhile.
+    void Deactivate();
+    void Activate();
+    // The modes as their check marks say, when the window is first painted.
+    void ApplyModes();
+    void ApplyAllRemoved(bool on);
+    void WarnAboutAllRemoved();
+    // Puts the selection on the clipboard; false when there was none or the clipboard refused.
+    bool CopySelection();
+    // Opens a file the user named; one that cannot be read only beeps, and false comes back.
+    bool OpenOrBeep(const std::string& path);
     std::unique_ptr<vwgif> MakeView();
     mainmenuhandlers MenuHandlers();
+    taskbarhandlers TaskbarHandlers();
     // After undo or redo: the modified mark, the menu, the bars and the picture.
     void AfterHistoryStep();
     // After a view action ran.
@@ -144,6 +180,8 @@ private:
     // An edit from a key or a typed character: it answers whether the layout changed. The
     // document is marked changed when its bytes did.
     void EditCommand(const std::function<bool()>& edit);
+    // F1 to F12: true when the key is one of those the window answers.
+    bool FunctionKey(uint16_t key, uint8_t shift);
     // Delete: the selection, or the digit at the caret when there is one.
     bool DeleteForward();
     // A client point in the view's own coordinates.
@@ -163,6 +201,8 @@ private:
     std::unique_ptr<platform::scrollbar> hscroll_;
     std::unique_ptr<platform::statusbar> statusbar_;
     std::unique_ptr<mainmenu> menu_;
+    std::unique_ptr<windowpopup> popup_;
+    std::unique_ptr<taskbarmenu> taskbar_;
     // The view's own menu items, made with the first view and rebound to every later one.
     std::unique_ptr<viewactions> viewactions_;
     // The document information, until it stops being the active window.
@@ -178,6 +218,10 @@ private:
     bool caretdrawn_ = false;
     // The caret stays hidden until the window has been painted once.
     bool painted_ = false;
+    // The program's windows taken out of the topmost band while this one is inactive; while a
+    // dialog is up they wait aside, so that its activations do not raise them.
+    std::vector<uintptr_t> loweredwindows_;
+    std::vector<uintptr_t> dialogwindows_;
 
     // Input state: the remembered column, a selection being dragged, the right button held, the
     // modifiers of the last key, a press that belongs to a double click, the cursor shown, and

@@ -8,14 +8,14 @@ windowpopup::windowpopup(platform::application& app, const mainmenuhandlers& han
     undo_ = &AddCommand(popup, "Отменить", "", handlers.undo);
     redo_ = &AddCommand(popup, "Повторить", "", handlers.redo);
     popup.AddSeparator();
-    cut_ = &AddCommand(popup, "Вырезать", "", {});
-    copy_ = &AddCommand(popup, "Копировать", "", {});
-    paste_ = &AddCommand(popup, "Вставить", "", {});
+    cut_ = &AddCommand(popup, "Вырезать", "", handlers.cut);
+    copy_ = &AddCommand(popup, "Копировать", "", handlers.copy);
+    paste_ = &AddCommand(popup, "Вставить", "", handlers.paste);
     AddCommand(popup, "Выделить всё", "", handlers.selectall);
     popup.AddSeparator();
     AddCommand(popup, "", "", {}).SetVisible(false);
-    AddCommand(popup, "Шрифт...", "", {});
-    allremoved_ = &AddCommand(popup, "Всё лишнее убрано", AllRemovedShortcut(saveonf2), {});
+    AddCommand(popup, "Шрифт...", "", handlers.font);
+    allremoved_ = &AddCommand(popup, "Всё лишнее убрано", AllRemovedShortcut(saveonf2), handlers.allremoved);
     popup.AddSeparator();
     AddCommand(popup, "Выход", "", handlers.exit);
 }

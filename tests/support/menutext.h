@@ -31,8 +31,14 @@ struct commandlog {
         handlers.exit = Log("exit");
         handlers.undo = Log("undo");
         handlers.redo = Log("redo");
+        handlers.cut = Log("cut");
+        handlers.copy = Log("copy");
+        handlers.paste = Log("paste");
         handlers.selectall = Log("selectall");
         handlers.statusbar = Log("statusbar");
+        handlers.allremoved = Log("allremoved");
+        handlers.ontop = Log("ontop");
+        handlers.font = Log("font");
         handlers.documentinfo = Log("documentinfo");
         handlers.help = Log("help");
         handlers.downloadplugins = Log("downloadplugins");
