@@ -1,15 +1,19 @@
 // Checks of the Windows backend that need real windows, activation and focus: run under Wine (or
 // on Windows) by e2e/win32_backend.sh. One line per check; the exit status counts the failures.
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/win32/textcodec.h"
 #include "platform/win32/win32application.h"
+#include "platform/win32/win32clipboard.h"
 #include "platform/win32/win32dialogform.h"
 #include "platform/win32/win32window.h"
 #include "platform/win32/winapi.h"
+
+#include <shlobj.h>
 
 namespace {
 
@@ -167,6 +171,136 @@ void ChecksOfOtherCopies(win32::win32application& app) {
     Check("and not for another file of that name", !app.BringForwardOtherWindow(caption, 4321, *self));
 }
 
+// What a main window tells its owner of the frame and the shell.
+class framerecord final : public platform::windowevents {
+public:
+    void OnPaint(platform::canvas&) override {}
+    void OnResize(platform::extent) override {}
+    void OnClose() override {}
+    void OnDropFile(const std::string& path) override { dropped.push_back(path); }
+    void OnContextMenu(platform::point screen) override { contextmenus.push_back(screen); }
+    void OnTaskbarMenu(platform::point) override { ++taskbarmenus; }
+
+    std::vector<std::string> dropped;
+    std::vector<platform::point> contextmenus;
+    int taskbarmenus = 0;
+};
+
+// The contents of a clipboard format as bytes; empty when it is absent.
+std::string ClipboardBytes(UINT format) {
+    std::string bytes;
+    if (!OpenClipboard(nullptr)) return bytes;
+    if (HANDLE data = GetClipboardData(format)) {
+        if (const auto* locked = static_cast<const char*>(GlobalLock(data))) {
+            bytes.assign(locked, GlobalSize(data));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return bytes;
+}
+
+// Bytes go to the clipboard and come back exactly, zeros included; other programs read text.
+void ChecksOfClipboard() {
+    win32::win32clipboard clipboard;
+    const std::string bytes("GIF89a\0\x01\0\xEA\xFF", 11);
+    Check("bytes with zeros are put on the clipboard", clipboard.Put(bytes));
+    Check("and come back exactly", clipboard.Get() == bytes);
+    const std::string text = ClipboardBytes(CF_TEXT);
+    Check("other programs read the text up to the first zero", text.substr(0, text.find('\0')) == "GIF89a");
+    const std::string locale = ClipboardBytes(CF_LOCALE);
+    Check("the text's locale is Russian",
+          locale.size() >= sizeof(LCID) && *reinterpret_cast<const LCID*>(locale.data()) == 0x19);
+
+    // Another program puts Unicode text there: it pastes in CP1251.
+    const std::wstring foreign = L"\u043A\u043E\u0442 ok";
+    bool put = false;
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (foreign.size() + 1) * sizeof(wchar_t));
+        std::memcpy(GlobalLock(memory), foreign.c_str(), (foreign.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        CloseClipboard();
+    }
+    Check("text of another program pastes as its CP1251 bytes", put && clipboard.Get() == "\xEA\xEE\xF2 ok");
+}
+
+// A file list as the shell drops it, with one name.
+HGLOBAL DropOf(const std::wstring& name) {
+    const size_t size = sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), name.c_str(), name.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    return memory;
+}
+
+void ChecksOfTheFrame(win32::win32application& app) {
+    framerecord record;
+    platform::formdesign design;
+    design.caption = "Frame";
+    design.client = {300, 200};
+    design.mainwindow = true;
+    const auto made = app.CreateForm(design, record);
+    auto& form = static_cast<win32::win32window&>(*made);
+    HWND window = form.Handle();
+    form.Show();
+    Pump();
+
+    // A name longer than the 255 characters of the old call, in Russian letters.
+    form.AcceptDroppedFiles(true);
+    const std::wstring name = L"C:\\" + std::wstring(300, L'\u043A') + L".gif";
+    PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(name)), 0);
+    Pump();
+    Check("a dropped file of 306 characters arrives whole",
+          record.dropped == std::vector<std::string>{"C:\\" + std::string(300, '\xEA') + ".gif"});
+
+    const auto style = [&] { return GetWindowLongW(window, GWL_STYLE); };
+    form.ShowTitleBar(false);
+    Check("without the border bit the window has no title bar", (style() & WS_CAPTION) != WS_CAPTION);
+    form.ShowTitleBar(true);
+    Check("and with it the title bar is back", (style() & WS_CAPTION) == WS_CAPTION && form.TitleBarShown());
+
+    form.SetTopmost(true);
+    Check("the window joins the topmost band", (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+    form.SetTopmost(false);
+    Check("and leaves it", (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0);
+
+    form.SetSizeGrip({10, 10, 28, 28});
+    const auto hit = [&](int x, int y) {
+        POINT at{x, y};
+        ClientToScreen(window, &at);
+        return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
+    };
+    Check("the size grip sizes the window as its corner", hit(15, 15) == HTBOTTOMRIGHT);
+    Check("beside it is the client area", hit(40, 40) == HTCLIENT);
+    form.SetSizeGrip({});
+    Check("without a grip the square is client area too", hit(15, 15) == HTCLIENT);
+
+    // A right click's release becomes the context menu, at the mouse's place on the screen.
+    SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(20, 30));
+    POINT click{20, 30};
+    ClientToScreen(window, &click);
+    Check("a right click opens the context menu where it was",
+          record.contextmenus.size() == 1 && record.contextmenus[0].x == click.x && record.contextmenus[0].y == click.y);
+    SendMessageW(window, 0x313, 0, 0);
+    Check("the taskbar button's right click reaches the window", record.taskbarmenus == 1);
+
+    // An owned window on top leaves the band while the program is in the background.
+    HWND owned = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"owned", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, window,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+    const std::vector<uintptr_t> lowered = form.LowerOwnedTopmost();
+    // Wine keeps an owned popup's topmost bit whatever SetWindowPos asks, so only the search and
+    // the raising are checked here.
+    Check("an owned window on top is found", lowered == std::vector<uintptr_t>{reinterpret_cast<uintptr_t>(owned)});
+    form.RaiseOwned(lowered);
+    Check("and raised again", (GetWindowLongW(owned, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+    DestroyWindow(owned);
+}
+
 }  // namespace
 
 int main() {
@@ -176,6 +310,8 @@ int main() {
     ChecksOfNameConversion();
     ChecksOfMinimumSize(app);
     ChecksOfOtherCopies(app);
+    ChecksOfClipboard();
+    ChecksOfTheFrame(app);
     std::printf("%d failed\n", failures);
     return failures;
 }
