@@ -6,27 +6,12 @@
 # unsaved), and in a second round Space chooses "Да" (the untitled document asks for a name).
 # Usage: dialog_focus.sh EXE OUTDIR GIF   (screenshots go to OUTDIR)
 set -u
-
-if [ $# -ne 3 ]; then
-    echo "usage: $0 EXE OUTDIR GIF" >&2
-    exit 2
-fi
-EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-mkdir -p "$2" || exit 2
-OUTDIR=$(cd "$2" && pwd)
-GIF=$3
-
 . "$(dirname "$0")/lib.sh"
 
-PIDS=()
-cleanup() {
-    stop_wine
-    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; done
-    stop_xvfb
-}
-trap cleanup EXIT
+e2e_begin "EXE OUTDIR GIF" 3 "$@"
+GIF=$3
+e2e_install_cleanup
 
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 QUESTION='^Что делать с документом\?$'
 
 # click_title ID: a click on the middle of the window's title bar, which activates it.

@@ -6,30 +6,11 @@
 # selection and the opened field.
 # Usage: editing.sh EXE OUTDIR GIF
 set -u
-
-if [ $# -ne 3 ]; then
-    echo "usage: $0 EXE OUTDIR GIF" >&2
-    exit 2
-fi
-EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-mkdir -p "$2" || exit 2
-OUTDIR=$(cd "$2" && pwd)
-GIF=$3
-
 . "$(dirname "$0")/lib.sh"
 
-PROGRAM_PID=""
-cleanup() {
-    stop_wine
-    if [ -n "$PROGRAM_PID" ]; then
-        kill "$PROGRAM_PID" 2>/dev/null
-        wait "$PROGRAM_PID" 2>/dev/null
-    fi
-    stop_xvfb
-}
-trap cleanup EXIT
-
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+e2e_begin "EXE OUTDIR GIF" 3 "$@"
+GIF=$3
+e2e_install_cleanup
 
 mkdir -p "$OUTDIR/files"
 cp "$GIF" "$OUTDIR/files/edited.gif"

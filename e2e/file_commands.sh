@@ -6,32 +6,17 @@
 # ends, while one asked for a file of the same name in another folder opens its own window.
 # Usage: file_commands.sh EXE OUTDIR GIF   (screenshots go to OUTDIR)
 set -u
-
-if [ $# -ne 3 ]; then
-    echo "usage: $0 EXE OUTDIR GIF" >&2
-    exit 2
-fi
-EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-mkdir -p "$2" || exit 2
-OUTDIR=$(cd "$2" && pwd)
-GIF=$3
-
 . "$(dirname "$0")/lib.sh"
 
-PIDS=()
-cleanup() {
-    stop_wine
-    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; done
-    stop_xvfb
-}
-trap cleanup EXIT
+e2e_begin "EXE OUTDIR GIF" 3 "$@"
+GIF=$3
+e2e_install_cleanup
 
 # Two files of one name in two folders.
 rm -rf "$OUTDIR/files"
 mkdir -p "$OUTDIR/files/one" "$OUTDIR/files/two" || exit 1
 cp "$GIF" "$OUTDIR/files/one/picture.gif" && cp "$GIF" "$OUTDIR/files/two/picture.gif" || exit 1
 chmod u+w "$OUTDIR/files/one/picture.gif" "$OUTDIR/files/two/picture.gif"
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 start_xvfb || exit 1
 start_wine_prefix "$OUTDIR/wineprefix" || exit 1

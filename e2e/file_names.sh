@@ -7,26 +7,12 @@
 # characters still opens in one window only: a second copy asked for it ends at once.
 # Usage: file_names.sh EXE OUTDIR GIF LOOKALIKE   (two different GIFs; screenshots go to OUTDIR)
 set -u
-
-if [ $# -ne 4 ]; then
-    echo "usage: $0 EXE OUTDIR GIF LOOKALIKE" >&2
-    exit 2
-fi
-EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-mkdir -p "$2" || exit 2
-OUTDIR=$(cd "$2" && pwd)
-GIF=$3
-LOOKALIKE=$4
-
 . "$(dirname "$0")/lib.sh"
 
-PIDS=()
-cleanup() {
-    stop_wine
-    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; done
-    stop_xvfb
-}
-trap cleanup EXIT
+e2e_begin "EXE OUTDIR GIF LOOKALIKE" 4 "$@"
+GIF=$3
+LOOKALIKE=$4
+e2e_install_cleanup
 
 FILES=$OUTDIR/files
 LONG=$(printf 'q%.0s' $(seq 1 246)).gif  # its caption is 261 characters long
@@ -35,7 +21,6 @@ mkdir -p "$FILES" || exit 1
 cp "$GIF" "$FILES/café.gif" && cp "$LOOKALIKE" "$FILES/cafe.gif" && cp "$GIF" "$FILES/日本.gif" &&
     cp "$LOOKALIKE" "$FILES/naive.gif" && cp "$GIF" "$FILES/$LONG" || exit 1
 chmod u+w "$FILES"/*
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 shown() { LC_ALL=C.UTF-8 xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 # shown_soon PATTERN COUNT: waits up to 10 seconds for COUNT visible windows titled PATTERN.
 shown_soon() {

@@ -27,6 +27,70 @@ e2e_fail() {
     return 1
 }
 
+# e2e_begin [--exe-must-exist] USAGE COUNTS ARGS...: the start of every script, given the
+# script's arguments ARGS. Unless their number is one of COUNTS (e.g. "2 3", each at least 2),
+# prints "usage: SCRIPT USAGE" and exits with status 2. The first two are the program and the
+# output folder: EXE becomes the program's absolute path and OUTDIR the folder's, made if need
+# be (status 2 if it cannot be). With --exe-must-exist, a program that is not there is reported
+# before anything is made, with status 2.
+# shellcheck disable=SC2034  # EXE and OUTDIR are the script's
+e2e_begin() {
+    local exe_must_exist=""
+    if [ "$1" = --exe-must-exist ]; then
+        exe_must_exist=yes
+        shift
+    fi
+    local usage=$1 counts=$2
+    shift 2
+    case " $counts " in
+    *" $# "*) ;;
+    *)
+        echo "usage: $0 $usage" >&2
+        exit 2
+        ;;
+    esac
+    if [ -n "$exe_must_exist" ] && [ ! -f "$1" ]; then
+        e2e_fail "no such program: $1"
+        exit 2
+    fi
+    EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+    mkdir -p "$2" || exit 2
+    OUTDIR=$(cd "$2" && pwd)
+}
+
+# What the standard cleanup ends besides Wine and the X server: PROGRAM_PID, the program under
+# test, is killed and waited for; each of PIDS, for scripts that start several copies, is killed.
+PROGRAM_PID=""
+PIDS=()
+E2E_CLEANUP_HOOK=""
+
+# e2e_install_cleanup [HOOK]: when the script exits, ends every program of the Wine prefix, then
+# PROGRAM_PID and PIDS, then runs HOOK (a function ending what else the script started), then
+# ends the X server.
+# shellcheck disable=SC2120  # most scripts need no hook
+e2e_install_cleanup() {
+    E2E_CLEANUP_HOOK=${1:-}
+    trap e2e_cleanup EXIT
+}
+
+e2e_cleanup() {
+    local pid
+    stop_wine
+    if [ -n "$PROGRAM_PID" ]; then
+        kill "$PROGRAM_PID" 2>/dev/null
+        wait "$PROGRAM_PID" 2>/dev/null
+    fi
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+    if [ -n "$E2E_CLEANUP_HOOK" ]; then
+        "$E2E_CLEANUP_HOOK"
+    fi
+    stop_xvfb
+}
+
+# windows_path PATH: the name under which a Wine program finds the absolute Unix PATH (drive Z:
+# is the root).
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
 # first_executable CANDIDATE...: prints the first candidate that names an executable file.
 first_executable() {
     local candidate

@@ -6,23 +6,10 @@
 # codes under its fields.
 # Usage: main_window.sh EXE OUTDIR [GIF]   (the screenshot goes to OUTDIR/main_window.png)
 set -u
-
-if [ $# -ne 2 ] && [ $# -ne 3 ]; then
-    echo "usage: $0 EXE OUTDIR [GIF]" >&2
-    exit 2
-fi
-EXE=$1
-OUTDIR=$2
-GIF=${3:-}
-if [ ! -f "$EXE" ]; then
-    echo "[e2e] FAIL: no such program: $EXE" >&2
-    exit 2
-fi
-EXE=$(cd "$(dirname "$EXE")" && pwd)/$(basename "$EXE")
-mkdir -p "$OUTDIR" || exit 2
-OUTDIR=$(cd "$OUTDIR" && pwd)
-
 . "$(dirname "$0")/lib.sh"
+
+e2e_begin --exe-must-exist "EXE OUTDIR [GIF]" "2 3" "$@"
+GIF=${3:-}
 
 if [ -n "$GIF" ]; then
     NAME=$(basename "$GIF")
@@ -37,18 +24,7 @@ fi
 CLIENT_WIDTH=792
 CLIENT_HEIGHT=454
 SHOT=$OUTDIR/main_window.png
-PROGRAM_PID=""
-
-cleanup() {
-    stop_wine
-    if [ -n "$PROGRAM_PID" ]; then
-        kill "$PROGRAM_PID" 2>/dev/null
-        wait "$PROGRAM_PID" 2>/dev/null
-    fi
-    stop_xvfb
-}
-trap cleanup EXIT
-
+e2e_install_cleanup
 
 start_xvfb || exit 1
 start_wine_prefix "$OUTDIR/wineprefix" || exit 1

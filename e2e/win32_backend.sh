@@ -6,26 +6,15 @@
 # Usage: win32_backend.sh EXE OUTDIR   (EXE is quillmap.exe; the checks' output goes to
 # OUTDIR/checks.log)
 set -u
-
-if [ $# -ne 2 ]; then
-    echo "usage: $0 EXE OUTDIR" >&2
-    exit 2
-fi
-CHECKS=$(cd "$(dirname "$1")" && pwd)/quillmap_win32_checks.exe
-if [ ! -f "$CHECKS" ]; then
-    echo "[e2e] FAIL: no such program: $CHECKS" >&2
-    exit 2
-fi
-mkdir -p "$2" || exit 2
-OUTDIR=$(cd "$2" && pwd)
-
 . "$(dirname "$0")/lib.sh"
 
-cleanup() {
-    stop_wine
-    stop_xvfb
-}
-trap cleanup EXIT
+e2e_begin "EXE OUTDIR" 2 "$@"
+CHECKS=${EXE%/*}/quillmap_win32_checks.exe
+if [ ! -f "$CHECKS" ]; then
+    e2e_fail "no such program: $CHECKS"
+    exit 2
+fi
+e2e_install_cleanup
 
 start_xvfb || exit 1
 start_wine_prefix "$OUTDIR/wineprefix" || exit 1

@@ -8,37 +8,22 @@
 # exceptions (code 6ba) of Wine's own services.
 # Usage: window_lifetime.sh EXE OUTDIR GIF   (screenshots and the log go to OUTDIR)
 set -u
+. "$(dirname "$0")/lib.sh"
 
-if [ $# -ne 3 ]; then
-    echo "usage: $0 EXE OUTDIR GIF" >&2
-    exit 2
-fi
-if [ ! -f "$1" ]; then
-    echo "[e2e] FAIL: no such program: $1" >&2
-    exit 2
-fi
-EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-mkdir -p "$2" || exit 2
-OUTDIR=$(cd "$2" && pwd)
+e2e_begin --exe-must-exist "EXE OUTDIR GIF" 3 "$@"
 GIF=$3
 NAME=$(basename "$GIF")
 TITLE_PATTERN="^${NAME//./\\.} - Quillmap\$"
 INFO_PATTERN='^О документе$'
 SEHLOG=$OUTDIR/seh.log
 
-. "$(dirname "$0")/lib.sh"
-
-PROGRAM_PID=""
+# The second copy, ended on exit after the program under test.
 OTHER_PID=""
 UNTITLED_PATTERN='^Безымянный\.gif - Quillmap$'
-cleanup() {
-    stop_wine
-    for pid in "$PROGRAM_PID" "$OTHER_PID"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
-    stop_xvfb
+end_other() {
+    [ -n "$OTHER_PID" ] && kill "$OTHER_PID" 2>/dev/null && wait "$OTHER_PID" 2>/dev/null
 }
-trap cleanup EXIT
+e2e_install_cleanup end_other
 
 # visible_count PATTERN: how many visible windows have a title matching PATTERN.
 visible_count() {
