@@ -16,5 +16,6 @@ ensure_packages() {
 
 # What building the Windows program and running it under Wine in a virtual display needs.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 xvfb xdotool imagemagick x11-utils)
-# And what the tests add: the native build with GoogleTest and the 32-bit cross build.
-TEST_PACKAGES=(g++ libgtest-dev libgif-dev g++-mingw-w64-i686-posix)
+# And what the tests add: the native build with GoogleTest, the 32-bit cross build, and a
+# clipboard program of X for the end-to-end tests.
+TEST_PACKAGES=(g++ libgtest-dev libgif-dev g++-mingw-w64-i686-posix xclip)

@@ -95,7 +95,8 @@ public:
     // Copies an area of a picture to the same place of the client area at once, without
     // waiting for a paint (the caret, a scrolled view).
     virtual void Present(const bitmap& picture, const rect& area) = 0;
-    // The menu bar shown under the title; none removes it. The window does not own it: it must
+    // The menu bar shown under the title; none removes it. A hidden window keeps its client
+    // size, a shown one its place and size on the screen. The window does not own it: it must
     // stay until it is replaced or the window goes.
     virtual void SetMenuBar(menu* bar) = 0;
     // Shows a popup menu made by the application at a point of the screen, and runs the item

@@ -126,10 +126,11 @@ void win32window::SetMenuBar(platform::menu* bar) {
     if (menubar_ != nullptr) static_cast<win32menu&>(*menubar_->Peer()).AttachTo(nullptr);
     menubar_ = bar;
     if (bar != nullptr) static_cast<win32menu&>(*bar->Peer()).AttachTo(Handle());
-    // The menu bar takes its rows from the window, not from the client area the window was
-    // made for.
+    // Before the window is shown the menu bar takes its rows from the window, not from the
+    // client area the window was made for; a window on the screen keeps its place and size.
     const platform::extent client = ClientSize();
     SetMenu(Handle(), bar != nullptr ? MenuHandle(*bar) : nullptr);
+    if (Visible()) return;
     RECT frame{0, 0, client.width, client.height};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), bar != nullptr ? TRUE : FALSE,
                        static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));

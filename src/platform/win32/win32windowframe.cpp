@@ -69,8 +69,9 @@ std::vector<uintptr_t> win32window::LowerOwnedTopmost() {
     HWND front = GetForegroundWindow();
     for (const uintptr_t window : search.found)
         SetWindowPos(reinterpret_cast<HWND>(window), HWND_NOTOPMOST, 0, 0, 0, 0, KeepPlaceFlags);
-    // Those windows leave the band behind the window the user is working in now.
-    if (front != nullptr) SetWindowPos(front, HWND_TOP, 0, 0, 0, 0, KeepPlaceFlags);
+    // Those windows leave the band behind the window the user is working in now. With none to
+    // lower nothing moves: the window in front may be one of the program's own, just going.
+    if (!search.found.empty() && front != nullptr) SetWindowPos(front, HWND_TOP, 0, 0, 0, 0, KeepPlaceFlags);
     return search.found;
 }
 
