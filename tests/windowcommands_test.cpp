@@ -187,6 +187,10 @@ TEST(WindowCommands, OnTopLeavesTheBandForEveryDialogAndComesBack) {
     w.window.Type('N', 0, ssCtrl);
     EXPECT_EQ(topmostduringdialog, std::vector<bool>{false});
     EXPECT_TRUE(w.window.Topmost());
+    // The document information, which waits for nobody, stays on top with the window.
+    w.form.DocumentInfo(true);
+    ASSERT_NE(w.form.InfoWindow(), nullptr);
+    EXPECT_TRUE(static_cast<headlessdialogform&>(w.form.InfoWindow()->Form()).OnTop());
     w.form.Menu().OnTop().Click();
     EXPECT_FALSE(w.window.Topmost());
 }

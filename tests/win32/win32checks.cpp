@@ -299,6 +299,26 @@ void ChecksOfTheFrame(win32::win32application& app) {
     form.RaiseOwned(lowered);
     Check("and raised again", (GetWindowLongW(owned, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
     DestroyWindow(owned);
+
+    // While a modal window of the program disables this one and another program is in front, a
+    // click on this one brings the modal window forward.
+    HWND modal = CreateWindowExW(0, L"STATIC", L"modal", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, window, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    SetForegroundWindow(modal);
+    SetActiveWindow(modal);
+    Pump();
+    EnableWindow(window, FALSE);
+    quietwindow quiet;
+    design.caption = "Stranger";
+    const auto stranger = app.CreateForm(design, quiet);
+    stranger->Show();
+    SetForegroundWindow(static_cast<win32::win32window&>(*stranger).Handle());
+    Pump();
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTERROR, WM_LBUTTONDOWN));
+    Pump();
+    Check("a click on the disabled window brings its modal window forward", GetForegroundWindow() == modal);
+    EnableWindow(window, TRUE);
+    DestroyWindow(modal);
 }
 
 }  // namespace
