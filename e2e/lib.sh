@@ -91,6 +91,47 @@ e2e_cleanup() {
 # is the root).
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
+# e2e_run_on_copy NAME: starts the X server, the Wine prefix and the program on a writable copy
+# of $GIF named NAME in $OUTDIR/files (the corpus is read-only); sets COPY, PROGRAM_PID and
+# WINDOW, the program's window, made the active one.
+e2e_run_on_copy() {
+    local name=$1
+    mkdir -p "$OUTDIR/files" || return 1
+    COPY="$OUTDIR/files/$name"
+    cp "$GIF" "$COPY" && chmod u+w "$COPY" || return 1
+    start_xvfb || return 1
+    start_wine_prefix "$OUTDIR/wineprefix" || return 1
+    "$E2E_WINE" "$EXE" "$(windows_path "$COPY")" >"$OUTDIR/program.log" 2>&1 &
+    PROGRAM_PID=$!
+    WINDOW=$(wait_for_window "^${name//./\\.} - Quillmap\$" 90 "$PROGRAM_PID") || return 1
+    sleep 2
+    xdotool windowactivate --sync "$WINDOW" 2>/dev/null
+    return 0
+}
+
+# keys KEY...: types keys into the active window, as a user would, and lets the program follow.
+keys() {
+    xdotool key --clearmodifiers --delay 80 "$@"
+    sleep 0.5
+}
+
+# e2e_close_program NAME: closes the program's window with Alt+F4 and checks that it ends
+# within 30 seconds; then reports the script's result under NAME and exits with it.
+e2e_close_program() {
+    xdotool key --clearmodifiers alt+F4
+    for _ in $(seq 1 30); do
+        kill -0 "$PROGRAM_PID" 2>/dev/null || { wait "$PROGRAM_PID"; PROGRAM_PID=""; break; }
+        sleep 1
+    done
+    check "the program ends" [ -z "$PROGRAM_PID" ]
+    if [ "$failures" -ne 0 ]; then
+        echo "[e2e] $1: $failures check(s) failed; screenshots in $OUTDIR" >&2
+        exit 1
+    fi
+    echo "[e2e] $1: passed; screenshots in $OUTDIR"
+    exit 0
+}
+
 # first_executable CANDIDATE...: prints the first candidate that names an executable file.
 first_executable() {
     local candidate

@@ -14,18 +14,7 @@ e2e_begin "EXE OUTDIR GIF" 3 "$@"
 GIF=$3
 e2e_install_cleanup
 
-mkdir -p "$OUTDIR/files"
-cp "$GIF" "$OUTDIR/files/copied.gif"
-chmod u+w "$OUTDIR/files/copied.gif"  # the corpus is read-only
-start_xvfb || exit 1
-start_wine_prefix "$OUTDIR/wineprefix" || exit 1
-
-"$E2E_WINE" "$EXE" "$(windows_path "$OUTDIR/files/copied.gif")" >"$OUTDIR/program.log" 2>&1 &
-PROGRAM_PID=$!
-WINDOW=$(wait_for_window '^copied\.gif - Quillmap$' 90 "$PROGRAM_PID") || exit 1
-sleep 2
-xdotool windowactivate --sync "$WINDOW" 2>/dev/null
-keys() { xdotool key --clearmodifiers --delay 80 "$@"; sleep 0.5; }
+e2e_run_on_copy copied.gif || exit 1
 clipboard_text() { timeout 10 xclip -selection clipboard -o 2>/dev/null; }
 
 # The first six codes, two digits each, selected and copied: X's clipboard has their text.
@@ -41,7 +30,7 @@ e2e_log "screenshot: $OUTDIR/pasted.png"
 keys ctrl+s
 sleep 1
 cat "$GIF" "$GIF" >"$OUTDIR/twice.gif"
-check "copy, paste at the end and save give the file twice" cmp -s "$OUTDIR/twice.gif" "$OUTDIR/files/copied.gif"
+check "copy, paste at the end and save give the file twice" cmp -s "$OUTDIR/twice.gif" "$COPY"
 
 # Text another program put on the clipboard pastes as its bytes, at the start.
 printf 'Hello, GIF' | xclip -selection clipboard -quiet >/dev/null 2>&1 &
@@ -51,7 +40,7 @@ sleep 1
 keys ctrl+Home ctrl+v ctrl+s
 sleep 1
 { printf 'Hello, GIF'; cat "$OUTDIR/twice.gif"; } >"$OUTDIR/expected.gif"
-check "text from another program pastes as its bytes" cmp -s "$OUTDIR/expected.gif" "$OUTDIR/files/copied.gif"
+check "text from another program pastes as its bytes" cmp -s "$OUTDIR/expected.gif" "$COPY"
 kill "$XCLIP_PID" 2>/dev/null
 wait "$XCLIP_PID" 2>/dev/null
 
@@ -62,37 +51,27 @@ top_band() { mean_brightness "$1" "$((WINDOW_WIDTH - 40))x14+$((WINDOW_X + 20))+
 screenshot "$OUTDIR/normal.png"
 NORMAL=$(top_band "$OUTDIR/normal.png")
 
+# mode_shot NAME: the window once Wine has redrawn its frame, which without a window manager
+# takes a few seconds; BAND is then the brightness of its top rows.
+mode_shot() {
+    sleep 5
+    screenshot "$OUTDIR/$1.png"
+    e2e_log "screenshot: $OUTDIR/$1.png"
+    BAND=$(top_band "$OUTDIR/$1.png")
+}
+
 # F2: the warning first ("Продолжить" is its first button), then the mode.
-# Without a window manager Wine takes a few seconds to redraw a frame that changed.
 keys F2
 sleep 1
 screenshot "$OUTDIR/warning.png"
 e2e_log "screenshot: $OUTDIR/warning.png"
 keys Return
-sleep 5
-screenshot "$OUTDIR/all_removed.png"
-e2e_log "screenshot: $OUTDIR/all_removed.png"
-REMOVED=$(top_band "$OUTDIR/all_removed.png")
-check "F2 takes the title bar away (top brightness $NORMAL, then $REMOVED)" \
-    awk -v a="$NORMAL" -v b="$REMOVED" 'BEGIN { exit !(b > a + 0.3) }'
-
+mode_shot all_removed
+check "F2 takes the title bar away (top brightness $NORMAL, then $BAND)" \
+    awk -v a="$NORMAL" -v b="$BAND" 'BEGIN { exit !(b > a + 0.3) }'
 keys F2
-sleep 5
-screenshot "$OUTDIR/restored.png"
-e2e_log "screenshot: $OUTDIR/restored.png"
-RESTORED=$(top_band "$OUTDIR/restored.png")
-check "F2 again gives it back (top brightness $RESTORED)" \
-    awk -v a="$NORMAL" -v b="$RESTORED" 'BEGIN { exit !(b < a + 0.05 && b > a - 0.05) }'
+mode_shot restored
+check "F2 again gives it back (top brightness $BAND)" \
+    awk -v a="$NORMAL" -v b="$BAND" 'BEGIN { exit !(b < a + 0.05 && b > a - 0.05) }'
 
-xdotool key --clearmodifiers alt+F4
-for _ in $(seq 1 30); do
-    kill -0 "$PROGRAM_PID" 2>/dev/null || { wait "$PROGRAM_PID"; PROGRAM_PID=""; break; }
-    sleep 1
-done
-check "the program ends" [ -z "$PROGRAM_PID" ]
-
-if [ "$failures" -ne 0 ]; then
-    echo "[e2e] window_commands: $failures check(s) failed; screenshots in $OUTDIR" >&2
-    exit 1
-fi
-echo "[e2e] window_commands: passed; screenshots in $OUTDIR"
+e2e_close_program window_commands
