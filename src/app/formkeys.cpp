@@ -95,6 +95,10 @@ void Tform1::OnKeyDown(uint16_t key, uint8_t shift) {
     if (shift == (ssCtrl | ssShift) && key == 'Z') return run(menu_->Redo());
     if (key == vkEscape && Settings().ExitOnEsc) return Exit();
     if (FunctionKey(key, shift)) return;
+    // The view's own items answer to the keys they show.
+    const std::string pressed = ShortcutText(key, shift);
+    for (tmnitem* item : viewactions_->Items())
+        if (!pressed.empty() && item->Shortcut() == pressed) return run(*item);
     switch (key) {
     case vkBack:
         if (shift == ssAlt) return run(menu_->Undo());

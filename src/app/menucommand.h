@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "platform/menu.h"
@@ -12,6 +13,10 @@ using menucommand = std::function<void()>;
 // Appends an item that runs a command, or, without one, a disabled item.
 platform::menuitem& AddCommand(platform::menu& into, std::string_view caption, std::string_view shortcut,
                                const menucommand& command);
+
+// How a menu item shows a key with its modifiers (shiftbit values), such as "Ctrl+Shift+V":
+// letters, digits and F1 to F12; empty for other keys.
+std::string ShortcutText(uint16_t key, uint8_t shift);
 
 // The key of "Всё лишнее убрано": F2 saves instead when the user asked for it.
 std::string_view AllRemovedShortcut(bool saveonf2);

@@ -97,6 +97,7 @@ void Tform1::Layout(platform::extent client) {
 
     view_->SetMargins(marginx_, marginy_);
     view_->SetClientWidth(client.width - ScrollBarSize - 2 * marginx_);
+    RefreshViewActions();
     UpdateHScroll();
     view_->SetClientHeight(client.height - ScrollBarSize - 2 * marginy_ - status);
     UpdateVScroll();
@@ -105,6 +106,13 @@ void Tform1::Layout(platform::extent client) {
     window_->Invalidate();
     UpdateStatusBar();
     ToggleCaret();
+}
+
+void Tform1::RefreshViewActions() {
+    for (tmnitem* item : viewactions_->Items()) {
+        view_->SetupPopupItem(item->Tag(), *item);
+        item->Reapply();
+    }
 }
 
 void Tform1::UpdateVScroll() { UpdateScroll(platform::scrollaxis::vertical); }

@@ -87,6 +87,8 @@ public:
     void UpdateStatusBar();
     mainmenu& Menu() { return *menu_; }
     windowpopup& Popup() { return *popup_; }
+    // The view's own menu items, by their index among its actions.
+    const std::vector<tmnitem*>& ViewActions() const { return viewactions_->Items(); }
     taskbarmenu& Taskbar() { return *taskbar_; }
 
     const std::string& DocumentName() const { return documentname_; }
@@ -144,6 +146,8 @@ public:
 private:
     // Margins, the picture, the bars and the view's visible size follow the client area.
     void Layout(platform::extent client);
+    // The view's menu items take their keys from the view and tell it their check marks.
+    void RefreshViewActions();
     void UpdateScroll(platform::scrollaxis axis);
     void HideCaret();
     void DrawCaret();

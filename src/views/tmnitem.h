@@ -18,6 +18,11 @@ public:
     bool Checkable() const { return checkable_; }
     // A new view of the same kind: the item now runs that view's action.
     void SetMethod(std::function<bool(bool checked)> method) { method_ = std::move(method); }
+    // After the layout changed, a checkable action hears its state again, so that the view
+    // follows the menu.
+    void Reapply() {
+        if (checkable_ && method_) method_(Checked());
+    }
 
 private:
     void Chosen();

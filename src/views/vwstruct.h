@@ -72,6 +72,8 @@ public:
     std::string CharNearCaret(bool after) const override;
     bool FindPhrase(std::string_view phrase, int32_t& budget, bool fromcaret, bool matchcase) override;
     amnaction PopupItems() override;
+    // The shortcuts of the paste and copy of codes as text.
+    void SetupPopupItem(int32_t index, tmnitem& item) override;
     textpos LinearToPosition(int32_t linear) const override;
     // Empties the document.
     void Clear() override;
@@ -131,6 +133,15 @@ public:
     // After the tree changed (a container opened or closed): the displayed fields and the row
     // table again.
     void RebuildRows();
+
+    // The view's own menu actions, by their index in PopupItems.
+    static constexpr int32_t PasteAsCodesAction = 1;
+    static constexpr int32_t CopyAsCodesAction = 2;
+    // The selected codes on the clipboard as text.
+    void CopyCodesAsText();
+    // Clipboard text read as codes and inserted at the caret, over the selection as one step of
+    // the history; text that is not codes beeps and changes nothing. True when the bytes changed.
+    bool PasteTextAsCodes();
 
 protected:
     vwstruct(platform::canvas& surface, platform::system& system, const rootmaker& makeroot);
