@@ -160,7 +160,9 @@ TEST(VwStructEdit, RandomEditingKeepsTheTreeAndTheHistoryExact) {
     }
     ASSERT_FALSE(files.empty());
     std::mt19937 rng(20261208);
-    const char typed[] = "0123456789abcdefGz\t";
+    // Tab goes between the codes and a value text, where Enter stores what was typed.
+    const char typed[] = "0123456789abcdefGz\t\t\r";
+    const char* pasted[] = {"4f 0A", "1 2 3", "zz", "100", "FF\r00"};
     const int32_t bases[] = {16, 10, 2};
     for (int sequence = 0; sequence < 3000; ++sequence) {
         const std::string& original = files[rng() % files.size()];
@@ -172,7 +174,7 @@ TEST(VwStructEdit, RandomEditingKeepsTheTreeAndTheHistoryExact) {
         for (int step = 0; step < 12; ++step) {
             const bool shift = rng() % 3 == 0;
             const bool ctrl = rng() % 4 == 0;
-            switch (rng() % 14) {
+            switch (rng() % 15) {
                 case 0: f.view.CaretLeft(ctrl, shift); break;
                 case 1: f.view.CaretRight(ctrl, shift); break;
                 case 2: f.view.CaretUp(ctrl, shift, f.column); break;
@@ -201,6 +203,10 @@ TEST(VwStructEdit, RandomEditingKeepsTheTreeAndTheHistoryExact) {
                     if (ctrl) f.view.MouseButton(static_cast<int32_t>(rng() % 900), y + 40, false, true);
                     break;
                 }
+                case 14:
+                    f.system.Clipboard().PutForeignText(pasted[rng() % std::size(pasted)]);
+                    f.view.PasteTextAsCodes();
+                    break;
             }
             const gifdocument fresh(f.view.Bytes());
             ASSERT_EQ(TreeFingerprint(f.view.Root()), TreeFingerprint(fresh.Root())) << "after step " << step;
