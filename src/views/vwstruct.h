@@ -14,6 +14,7 @@
 #include "views/codeselection.h"
 #include "views/fieldwalk.h"
 #include "views/rowtable.h"
+#include "views/stolbokno.h"
 #include "views/structmetrics.h"
 #include "views/vwcommon.h"
 
@@ -131,6 +132,26 @@ public:
     // After the tree changed (a container opened or closed): the displayed fields and the row
     // table again.
     void RebuildRows();
+
+    // The codes per row, from 2 to 999 whatever is asked. The caret keeps its byte, the anchor
+    // joins it, and the column window shows the count.
+    void SetColumnCount(int32_t n);
+    // The column-count window at the mouse, made on first use; nothing before the main window
+    // gave the view its application.
+    void ShowColumnWindow();
+    void SetApplication(platform::application& app) { app_ = &app; }
+    stolbokno* ColumnWindow() const { return columnwindow_.get(); }
+    // The line of the caret's field's value text it stands on, and that line.
+    int32_t TextLine() const { return textline_; }
+    const std::string& ValueText() const { return valuetext_; }
+    // The view changed the layout on its own: the main window updates its scroll bars and draws.
+    std::function<void()> onrefresh;
+
+private:
+    platform::application* app_ = nullptr;
+    std::unique_ptr<stolbokno> columnwindow_;
+
+public:
 
 protected:
     vwstruct(platform::canvas& surface, platform::system& system, const rootmaker& makeroot);
