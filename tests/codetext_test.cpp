@@ -8,6 +8,7 @@
 #include "support/inputwindow.h"
 #include "support/settingsguard.h"
 #include "views/codetext.h"
+#include "views/stolbokno.h"
 
 namespace quillmap {
 namespace {
@@ -105,6 +106,24 @@ TEST(CodeText, TheKeysCopyCodesAsTextAndPasteTextAsCodes) {
     const auto& items = w.form.ViewActions();
     EXPECT_EQ(items.at(vwstruct::PasteAsCodesAction)->Shortcut(), "Ctrl+Shift+V");
     EXPECT_EQ(items.at(vwstruct::CopyAsCodesAction)->Shortcut(), "Ctrl+Shift+C");
+}
+
+TEST(CodeText, TheColumnWindowFromTheMenuChangesTheRowsAndTheBarsFollow) {
+    inputwindow w(std::string(200, '\x11'));
+    Settings().ColumnCount = 8;
+    tmnitem& columns = *w.form.ViewActions().at(0);
+    EXPECT_EQ(columns.Caption(), "Число столбцов...");
+    columns.Click();
+    stolbokno* shown = w.form.View().ColumnWindow();
+    ASSERT_NE(shown, nullptr);
+    auto& form = static_cast<headlessdialogform&>(shown->Form());
+    const int32_t maximum = w.window.ScrollBar(scrollaxis::vertical)->Maximum();
+    form.TypeInEdit(stolbokno::CountEdit, "4\r");
+    EXPECT_EQ(Settings().ColumnCount, 4);
+    // The signature's row, then the other 197 bytes four to a row.
+    EXPECT_EQ(w.form.View().LineCount(), 1 + 50);
+    // Twice the rows: the bar's range follows at once.
+    EXPECT_GT(w.window.ScrollBar(scrollaxis::vertical)->Maximum(), maximum);
 }
 
 }  // namespace

@@ -174,7 +174,7 @@ TEST(VwStructEdit, RandomEditingKeepsTheTreeAndTheHistoryExact) {
         for (int step = 0; step < 12; ++step) {
             const bool shift = rng() % 3 == 0;
             const bool ctrl = rng() % 4 == 0;
-            switch (rng() % 15) {
+            switch (rng() % 16) {
                 case 0: f.view.CaretLeft(ctrl, shift); break;
                 case 1: f.view.CaretRight(ctrl, shift); break;
                 case 2: f.view.CaretUp(ctrl, shift, f.column); break;
@@ -207,6 +207,7 @@ TEST(VwStructEdit, RandomEditingKeepsTheTreeAndTheHistoryExact) {
                     f.system.Clipboard().PutForeignText(pasted[rng() % std::size(pasted)]);
                     f.view.PasteTextAsCodes();
                     break;
+                case 15: f.view.SetColumnCount(1 + static_cast<int32_t>(rng() % 12)); break;
             }
             const gifdocument fresh(f.view.Bytes());
             ASSERT_EQ(TreeFingerprint(f.view.Root()), TreeFingerprint(fresh.Root())) << "after step " << step;

@@ -62,7 +62,13 @@ Tform1::Tform1(platform::application& app, platform::system& system) : app_(app)
 
 Tform1::~Tform1() { window_->Disconnect(); }
 
-std::unique_ptr<vwgif> Tform1::MakeView() { return std::make_unique<vwgif>(bitmap_->Canvas(), system_); }
+std::unique_ptr<vwgif> Tform1::MakeView() {
+    auto view = std::make_unique<vwgif>(bitmap_->Canvas(), system_);
+    view->SetApplication(app_);
+    // The view changed its layout on its own (the column count): the bars and the picture follow.
+    view->onrefresh = [this] { ViewActionDone(false); };
+    return view;
+}
 
 void Tform1::SetModified(bool modified) {
     if (modified == modified_) return;

@@ -29,6 +29,7 @@ public:
     char DecimalSeparator() override { return '.'; }
     platform::extent ScreenSize() override { return {}; }
     platform::point CursorPos() override { return {}; }
+    platform::rect WorkArea() override { return {}; }
     platform::files& Files() override { return files_; }
     platform::clipboard& Clipboard() override { return clipboard_; }
 

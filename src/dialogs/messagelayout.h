@@ -5,12 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/messagefont.h"
 #include "platform/canvas.h"
 
 namespace quillmap {
-
-// The message font as the settings of the dialog windows describe it.
-platform::fontspec MessageFont();
 
 // Where everything of a message window goes, in client coordinates.
 struct messagelayout {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/canvas.h"
@@ -25,6 +26,14 @@ public:
     virtual void OnClose() = 0;
     // The window became the active one, or stopped being it (also while it is being destroyed).
     virtual void OnActivate(bool active) = 0;
+    // A character typed in one of the window's edit boxes, before the box takes it: true when
+    // the owner used it up and the box must not type it. Unless the owner says otherwise the
+    // key is previewed like one typed anywhere in the window, and a single-line box has no use
+    // for Enter and Esc.
+    virtual bool OnEditKey(size_t /*index*/, char key) {
+        OnKeyPress(key);
+        return key == '\r' || key == EscapeKey;
+    }
 
 protected:
     ~dialogevents() = default;
@@ -42,6 +51,21 @@ public:
     virtual void SetButtonBounds(size_t index, const rect& bounds) = 0;
     // Every button shows its caption in a copy of this font.
     virtual void SetButtonFont(const fontspec& font) = 0;
+    // One button in a font of its own, until the next SetButtonFont.
+    virtual void SetOneButtonFont(size_t index, const fontspec& font) = 0;
+
+    // A visible single-line edit box with a flat border; boxes are numbered apart from the
+    // buttons, in the order they are added, from 0. The characters typed in it reach the owner's
+    // OnEditKey first. Its text is in the program's code page.
+    virtual size_t AddEdit() = 0;
+    virtual void SetEditBounds(size_t index, const rect& bounds) = 0;
+    virtual void SetEditFont(size_t index, const fontspec& font) = 0;
+    // The most characters the user may type into it; 0 leaves it to the system.
+    virtual void SetEditMaxLength(size_t index, int32_t characters) = 0;
+    virtual std::string EditText(size_t index) const = 0;
+    virtual void SetEditText(size_t index, std::string_view text) = 0;
+    // The keyboard goes to the box, its whole text selected so that typing replaces it.
+    virtual void FocusEdit(size_t index) = 0;
     virtual void SetClientSize(extent client) = 0;
     // With the frame and the title bar.
     virtual extent WindowSize() const = 0;
@@ -56,6 +80,9 @@ public:
     virtual bool ShowingModally() const = 0;
     // Shows the window without waiting, the first button focused.
     virtual void Show() = 0;
+    // Hides a modeless window, which stays to be shown again.
+    virtual void Hide() = 0;
+    virtual bool Visible() const = 0;
     virtual void SetModalResult(int32_t result) = 0;
     virtual int32_t ModalResult() const = 0;
 

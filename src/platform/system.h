@@ -33,6 +33,8 @@ public:
     virtual extent ScreenSize() = 0;
     // The mouse cursor, in screen coordinates.
     virtual point CursorPos() = 0;
+    // The primary screen without the taskbar and the other bars docked at its edges.
+    virtual rect WorkArea() = 0;
     // Replacing files and their read-only attribute.
     virtual files& Files() = 0;
     virtual clipboard& Clipboard() = 0;

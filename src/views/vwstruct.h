@@ -14,6 +14,7 @@
 #include "views/codeselection.h"
 #include "views/fieldwalk.h"
 #include "views/rowtable.h"
+#include "views/stolbokno.h"
 #include "views/structmetrics.h"
 #include "views/vwcommon.h"
 
@@ -142,6 +143,19 @@ public:
     // Clipboard text read as codes and inserted at the caret, over the selection as one step of
     // the history; text that is not codes beeps and changes nothing. True when the bytes changed.
     bool PasteTextAsCodes();
+    // The codes per row, from 2 to 999 whatever is asked. The caret keeps its byte, the anchor
+    // joins it, and the column window shows the count.
+    void SetColumnCount(int32_t n);
+    // The column-count window at the mouse, made on first use; nothing before the main window
+    // gave the view its application.
+    void ShowColumnWindow();
+    void SetApplication(platform::application& app) { app_ = &app; }
+    stolbokno* ColumnWindow() const { return columnwindow_.get(); }
+    // The line of the caret's field's value text it stands on, and that line.
+    int32_t TextLine() const { return textline_; }
+    const std::string& ValueText() const { return valuetext_; }
+    // The view changed the layout on its own: the main window updates its scroll bars and draws.
+    std::function<void()> onrefresh;
 
 protected:
     vwstruct(platform::canvas& surface, platform::system& system, const rootmaker& makeroot);
@@ -222,6 +236,8 @@ private:
     int32_t textline_ = 0;
     std::string valuetext_;
     uint64_t editcount_ = 0;
+    platform::application* app_ = nullptr;
+    std::unique_ptr<stolbokno> columnwindow_;
 };
 
 }  // namespace quillmap

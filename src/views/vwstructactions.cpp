@@ -8,9 +8,9 @@
 namespace quillmap {
 
 amnaction vwstruct::PopupItems() {
-    // The column-count and navigator windows bind their actions when they come.
+    // The navigator window binds its action when it comes.
     return {
-        {"Число столбцов...", {}, false, false, 0},
+        {"Число столбцов...", [this](bool) { ShowColumnWindow(); return false; }, false, false, 0},
         {"Вставить текст в виде кода", [this](bool) { return PasteTextAsCodes(); }, false, false, 1},
         {"Копировать код в виде текста", [this](bool) { CopyCodesAsText(); return false; }, false, false, 1},
         {"Навигация", {}, true, false, 0},

@@ -119,6 +119,76 @@ void ChecksOfDialogFocus(win32::win32application& app) {
     Check("focus given to the dialog goes to its button", GetFocus() == one);
 }
 
+// What an edit box's owner hears: every character, the keys the column-count window acts on
+// taken away from the box.
+class editrecord final : public platform::dialogevents {
+public:
+    void OnShow(platform::canvas&) override {}
+    void OnPaint(platform::canvas&) override {}
+    void OnButtonClick(size_t) override {}
+    void OnKeyPress(char) override {}
+    void OnClose() override {}
+    void OnActivate(bool) override {}
+    bool OnEditKey(size_t index, char key) override {
+        keys.emplace_back(index, key);
+        return key == '\r' || key == platform::EscapeKey || key == '+' || key == '-';
+    }
+
+    std::vector<std::pair<size_t, char>> keys;
+};
+
+// A character typed into a window, as WM_CHAR brings it.
+void TypeInto(HWND window, wchar_t typed) {
+    PostMessageW(window, WM_CHAR, typed, 1);
+    Pump();
+}
+
+// The edit box tells its owner every character first, types those it is left, and speaks CP1251.
+void ChecksOfEditBoxes(win32::win32application& app) {
+    editrecord record;
+    const auto made = app.CreateDialogForm("Edit", record);
+    auto& dialog = static_cast<win32::win32dialogform&>(*made);
+    dialog.AddButton("Go");
+    const size_t first = dialog.AddEdit();
+    const size_t second = dialog.AddEdit();
+    dialog.SetClientSize({220, 80});
+    dialog.SetButtonBounds(0, {10, 40, 100, 70});
+    dialog.SetEditBounds(first, {10, 10, 60, 30});
+    dialog.SetEditBounds(second, {80, 10, 200, 30});
+    dialog.SetEditMaxLength(first, 3);
+    dialog.MoveTo({120, 120});
+    dialog.Show();
+    dialog.SetEditText(first, "7");
+    dialog.FocusEdit(first);
+    Pump();
+    HWND box = GetFocus();
+    Check("an edit box takes the focus it is given", box != nullptr && GetParent(box) == dialog.Handle() &&
+                                                         box != GetDlgItem(dialog.Handle(), 1));
+    // The whole text was selected: the first digit typed replaces it.
+    for (const wchar_t typed : {L'1', L'+', L'2', L'-', L'\r', L'\x1b'}) TypeInto(box, typed);
+    Check("the owner hears every character typed in the box, with the box's number",
+          record.keys == std::vector<std::pair<size_t, char>>{
+                             {0, '1'}, {0, '+'}, {0, '2'}, {0, '-'}, {0, '\r'}, {0, platform::EscapeKey}});
+    Check("the box types what the owner leaves and nothing it took", dialog.EditText(first) == "12");
+    TypeInto(box, L'\u0416');
+    Check("a Cyrillic letter reaches the owner in CP1251", record.keys.back() == std::pair<size_t, char>{0, '\xC6'});
+    Check("and is read back from the box in CP1251", dialog.EditText(first) == "12\xC6");
+    TypeInto(box, L'9');
+    Check("the box takes no more characters than its limit", dialog.EditText(first) == "12\xC6");
+
+    dialog.SetEditText(second, "\xC0\xC1 ok");
+    dialog.FocusEdit(second);
+    wchar_t shown[16] = {};
+    GetWindowTextW(GetFocus(), shown, 16);
+    Check("a CP1251 text set in a box shows as its letters", std::wstring(shown) == L"\u0410\u0411 ok");
+    Check("and reads back as it was set", dialog.EditText(second) == "\xC0\xC1 ok");
+
+    Check("a shown dialog is visible", dialog.Visible());
+    dialog.Hide();
+    Pump();
+    Check("a hidden one is not, and stays", !dialog.Visible() && !dialog.Destroyed());
+}
+
 // A posted task runs from the message loop, after the code that posted it.
 void ChecksOfPostedTasks(win32::win32application& app) {
     std::vector<int> order;
@@ -326,6 +396,7 @@ void ChecksOfTheFrame(win32::win32application& app) {
 int main() {
     win32::win32application app;
     ChecksOfDialogFocus(app);
+    ChecksOfEditBoxes(app);
     ChecksOfPostedTasks(app);
     ChecksOfNameConversion();
     ChecksOfMinimumSize(app);

@@ -21,8 +21,46 @@ void headlessdialogform::ActivationChanged(bool active) {
 }
 
 size_t headlessdialogform::AddButton(std::string_view caption) {
-    buttons_.push_back({std::string(caption), {}});
+    buttons_.push_back({std::string(caption), {}, std::nullopt});
     return buttons_.size() - 1;
+}
+
+void headlessdialogform::SetButtonFont(const fontspec& font) {
+    buttonfont_ = font;
+    for (button& each : buttons_) each.font.reset();
+}
+
+size_t headlessdialogform::AddEdit() {
+    edits_.emplace_back();
+    return edits_.size() - 1;
+}
+
+void headlessdialogform::SetEditText(size_t index, std::string_view text) {
+    edit& box = edits_.at(index);
+    box.text = text;
+    box.selected = false;
+}
+
+void headlessdialogform::FocusEdit(size_t index) {
+    edits_.at(index).selected = true;
+    focusededit_ = index;
+}
+
+void headlessdialogform::TypeInEdit(size_t index, std::string_view keys) {
+    if (destroyed_ || index >= edits_.size()) throw std::logic_error("typing into no edit box");
+    for (const char key : keys) {
+        if (events_->OnEditKey(index, key) || destroyed_) continue;
+        edit& box = edits_[index];
+        if (key == '\b') {
+            if (box.selected) box.text.clear();
+            else if (!box.text.empty()) box.text.pop_back();
+        } else if (box.selected) {
+            box.text.assign(1, key);
+        } else if (box.maxlength <= 0 || static_cast<int32_t>(box.text.size()) < box.maxlength) {
+            box.text += key;
+        }
+        box.selected = false;
+    }
 }
 
 extent headlessdialogform::WindowSize() const {
@@ -33,6 +71,7 @@ void headlessdialogform::Open() {
     events_->OnShow(surface_);
     visible_ = true;
     focused_ = 0;
+    focusededit_.reset();
     app_.Activate(this);
 }
 
@@ -59,6 +98,12 @@ int32_t headlessdialogform::ShowModal() {
 void headlessdialogform::Show() {
     if (destroyed_) throw std::logic_error("a destroyed dialog shown again");
     Open();
+}
+
+void headlessdialogform::Hide() {
+    if (!visible_) return;
+    visible_ = false;
+    app_.Withdraw(*this);
 }
 
 void headlessdialogform::Destroy() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,16 @@ public:
     struct button {
         std::string caption;
         rect bounds;
+        // Its own font, when it has one.
+        std::optional<fontspec> font;
+    };
+    struct edit {
+        rect bounds;
+        fontspec font;
+        int32_t maxlength = 0;
+        std::string text;
+        // The whole text is selected: the next character typed replaces it.
+        bool selected = false;
     };
 
     headlessdialogform(headlessapplication& app, std::string_view caption, dialogevents& events);
@@ -30,7 +41,15 @@ public:
 
     size_t AddButton(std::string_view caption) override;
     void SetButtonBounds(size_t index, const rect& bounds) override { buttons_.at(index).bounds = bounds; }
-    void SetButtonFont(const fontspec& font) override { buttonfont_ = font; }
+    void SetButtonFont(const fontspec& font) override;
+    void SetOneButtonFont(size_t index, const fontspec& font) override { buttons_.at(index).font = font; }
+    size_t AddEdit() override;
+    void SetEditBounds(size_t index, const rect& bounds) override { edits_.at(index).bounds = bounds; }
+    void SetEditFont(size_t index, const fontspec& font) override { edits_.at(index).font = font; }
+    void SetEditMaxLength(size_t index, int32_t characters) override { edits_.at(index).maxlength = characters; }
+    std::string EditText(size_t index) const override { return edits_.at(index).text; }
+    void SetEditText(size_t index, std::string_view text) override;
+    void FocusEdit(size_t index) override;
     void SetClientSize(extent client) override { client_ = client; }
     extent WindowSize() const override;
     void MoveTo(point topleft) override { position_ = topleft; }
@@ -41,6 +60,9 @@ public:
     int32_t ShowModal() override;
     bool ShowingModally() const override { return modal_; }
     void Show() override;
+    // Hiding the active window passes activation on.
+    void Hide() override;
+    bool Visible() const override { return visible_; }
     void SetModalResult(int32_t result) override { modalresult_ = result; }
     int32_t ModalResult() const override { return modalresult_; }
     // As on Windows, the window is hidden first, which passes activation on, and only then destroyed.
@@ -54,9 +76,11 @@ public:
     const fontspec& ButtonFont() const { return buttonfont_; }
     extent ClientSize() const { return client_; }
     point Position() const { return position_; }
-    bool Visible() const { return visible_; }
     // Focus is on the first button when the window opens.
     size_t FocusedButton() const { return focused_; }
+    const std::vector<edit>& Edits() const { return edits_; }
+    // The edit box with the keyboard, if one has it.
+    std::optional<size_t> FocusedEdit() const { return focusededit_; }
     headlesscanvas& Surface() { return surface_; }
 
     // What a test does as the user.
@@ -67,6 +91,10 @@ public:
     void PressEnter() { ClickButton(focused_); }
     void PressKey(char key) { events_->OnKeyPress(key); }
     void CloseFromTitleBar() { events_->OnClose(); }
+    // Types into an edit box, character after character, as the keyboard would: each reaches the
+    // owner first, and what it leaves the box types: Backspace takes the character before the
+    // caret (at the end), others go in while the box has room.
+    void TypeInEdit(size_t index, std::string_view keys);
 
 private:
     void Open();
@@ -76,6 +104,8 @@ private:
     dialogevents* events_;
     std::string caption_;
     std::vector<button> buttons_;
+    std::vector<edit> edits_;
+    std::optional<size_t> focusededit_;
     fontspec buttonfont_;
     extent client_;
     point position_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "platform/posix/posixfiles.h"
@@ -18,6 +19,8 @@ public:
     char DecimalSeparator() override { return decimalseparator_; }
     extent ScreenSize() override { return screen_; }
     point CursorPos() override { return cursor_; }
+    // The whole screen unless a test docks a taskbar.
+    rect WorkArea() override { return workarea_.value_or(rect{0, 0, screen_.width, screen_.height}); }
     files& Files() override { return files_; }
     headlessclipboard& Clipboard() override { return clipboard_; }
 
@@ -27,6 +30,7 @@ public:
     void SetDecimalSeparator(char separator) { decimalseparator_ = separator; }
     void SetScreenSize(extent screen) { screen_ = screen; }
     void MoveCursor(point to) { cursor_ = to; }
+    void SetWorkArea(const rect& area) { workarea_ = area; }
 
 private:
     int beeps_ = 0;
@@ -35,6 +39,7 @@ private:
     char decimalseparator_ = '.';
     extent screen_{1024, 768};
     point cursor_;
+    std::optional<rect> workarea_;
     posixfiles files_;
     headlessclipboard clipboard_;
 };

@@ -15,8 +15,13 @@ constexpr wchar_t DialogClassName[] = L"QuillmapDialog";
 // A fixed dialog frame with only the system menu in the title bar.
 constexpr DWORD DialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD DialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
-// Button identifiers start above 0, which WM_COMMAND leaves to menus.
+// Button identifiers start above 0, which WM_COMMAND leaves to menus; edit boxes have theirs
+// above every button's.
 constexpr UINT_PTR FirstButtonId = 1;
+constexpr UINT_PTR FirstEditId = 0x1000;
+
+// System colours are looked up when they are drawn, so they follow the user's scheme.
+COLORREF Resolved(platform::colour c) { return (c & 0xFF000000u) == 0x80000000u ? GetSysColor(c & 0xFF) : c; }
 
 std::system_error LastError(const char* what) {
     return std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
@@ -40,6 +45,12 @@ void RegisterDialogClass(HINSTANCE instance, WNDPROC procedure) {
 
 // The window procedure every push button had before the dialog took its keys.
 WNDPROC& OriginalButtonProcedure() {
+    static WNDPROC original = nullptr;
+    return original;
+}
+
+// The window procedure of every edit box before the dialog took its keys.
+WNDPROC& OriginalEditProcedure() {
     static WNDPROC original = nullptr;
     return original;
 }
@@ -95,6 +106,7 @@ win32dialogform::~win32dialogform() {
     if (Handle() != nullptr) {
         SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
         for (HWND button : buttons_) SetWindowLongPtrW(button, GWLP_USERDATA, 0);
+        for (HWND edit : edits_) SetWindowLongPtrW(edit, GWLP_USERDATA, 0);
     }
 }
 
@@ -116,6 +128,7 @@ size_t win32dialogform::AddButton(std::string_view caption) {
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonfont_.Get()), TRUE);
     }
     buttons_.push_back(button);
+    ownbuttonfonts_.emplace_back();
     return index;
 }
 
@@ -131,8 +144,86 @@ void win32dialogform::SetButtonFont(const platform::fontspec& font) {
     for (HWND button : buttons_) {
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
     }
-    // The old font is deleted only now that no button shows it.
+    // The old fonts are deleted only now that no button shows them.
     buttonfont_ = std::move(made);
+    for (fonthandle& own : ownbuttonfonts_) own = fonthandle();
+}
+
+void win32dialogform::SetOneButtonFont(size_t index, const platform::fontspec& font) {
+    HWND button = buttons_.at(index);
+    fonthandle made = MakeFont(font);
+    if (!made) {
+        return;
+    }
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
+    ownbuttonfonts_[index] = std::move(made);
+}
+
+size_t win32dialogform::AddEdit() {
+    const size_t index = edits_.size();
+    // A plain border rather than the sunken 3D edge: the flat look.
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
+                                0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(FirstEditId + index),
+                                GetModuleHandleW(nullptr), nullptr);
+    if (edit == nullptr) {
+        throw LastError("CreateWindowExW");
+    }
+    // The owner hears every character typed in the box before the box types it.
+    SetWindowLongPtrW(edit, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    const auto previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&win32dialogform::EditProcedure)));
+    OriginalEditProcedure() = previous;
+    edits_.push_back(edit);
+    editfonts_.emplace_back();
+    editcolours_.push_back(platform::clBlack);
+    return index;
+}
+
+void win32dialogform::SetEditBounds(size_t index, const platform::rect& bounds) {
+    MoveWindow(edits_.at(index), bounds.left, bounds.top, bounds.Width(), bounds.Height(), TRUE);
+}
+
+void win32dialogform::SetEditFont(size_t index, const platform::fontspec& font) {
+    HWND edit = edits_.at(index);
+    editcolours_[index] = font.textcolour;
+    fonthandle made = MakeFont(font);
+    if (!made) {
+        return;
+    }
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
+    editfonts_[index] = std::move(made);
+}
+
+void win32dialogform::SetEditMaxLength(size_t index, int32_t characters) {
+    SendMessageW(edits_.at(index), EM_SETLIMITTEXT, static_cast<WPARAM>(characters > 0 ? characters : 0), 0);
+}
+
+std::string win32dialogform::EditText(size_t index) const {
+    HWND edit = edits_.at(index);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    return Cp1251FromWide(text);
+}
+
+void win32dialogform::SetEditText(size_t index, std::string_view text) {
+    SetWindowTextW(edits_.at(index), WideFromCp1251(text).c_str());
+}
+
+void win32dialogform::FocusEdit(size_t index) {
+    HWND edit = edits_.at(index);
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+}
+
+LRESULT win32dialogform::ColourEdit(HWND edit, HDC dc) {
+    for (size_t k = 0; k < edits_.size(); ++k) {
+        if (edits_[k] == edit) {
+            SetTextColor(dc, Resolved(editcolours_[k]));
+            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        }
+    }
+    return 0;
 }
 
 void win32dialogform::SetClientSize(platform::extent client) {
@@ -201,6 +292,12 @@ int32_t win32dialogform::ShowModal() {
 
 void win32dialogform::Show() { Open(); }
 
+void win32dialogform::Hide() {
+    if (Handle() != nullptr) ShowWindow(Handle(), SW_HIDE);
+}
+
+bool win32dialogform::Visible() const { return Handle() != nullptr && IsWindowVisible(Handle()); }
+
 void win32dialogform::Destroy() { handle_ = windowhandle(); }
 
 void win32dialogform::RestoreFocus() {
@@ -223,8 +320,7 @@ LRESULT CALLBACK win32dialogform::ButtonProcedure(HWND button, UINT message, WPA
             return 0;
         }
         if (message == WM_KEYDOWN && wparam == VK_TAB) {
-            const bool backward = GetKeyState(VK_SHIFT) < 0;
-            if (HWND next = GetNextDlgTabItem(GetParent(button), button, backward ? TRUE : FALSE)) SetFocus(next);
+            TabFrom(button);
             return 0;
         }
         if (message == WM_SETFOCUS) {
@@ -239,6 +335,38 @@ LRESULT CALLBACK win32dialogform::ButtonProcedure(HWND button, UINT message, WPA
         }
     }
     return CallWindowProcW(OriginalButtonProcedure(), button, message, wparam, lparam);
+}
+
+void win32dialogform::TabFrom(HWND control) {
+    const bool backward = GetKeyState(VK_SHIFT) < 0;
+    if (HWND next = GetNextDlgTabItem(GetParent(control), control, backward ? TRUE : FALSE)) SetFocus(next);
+}
+
+LRESULT CALLBACK win32dialogform::EditProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* self = reinterpret_cast<win32dialogform*>(GetWindowLongPtrW(edit, GWLP_USERDATA));
+    if (self != nullptr) {
+        if (message == WM_KEYDOWN && wparam == VK_TAB) {
+            TabFrom(edit);
+            return 0;
+        }
+        if (message == WM_SETFOCUS) {
+            self->focused_ = edit;
+        }
+        if (message == WM_CHAR) {
+            if (wparam == L'\t') {
+                return 0;
+            }
+            const wchar_t typed = static_cast<wchar_t>(wparam);
+            const std::string converted = Cp1251FromWide(std::wstring_view(&typed, 1));
+            const auto index = static_cast<size_t>(GetDlgCtrlID(edit)) - FirstEditId;
+            // The owner may hide or destroy the window here: then the box is not touched again.
+            const bool used = !converted.empty() && self->events_.OnEditKey(index, converted.front());
+            if (used || !IsWindow(edit)) {
+                return 0;
+            }
+        }
+    }
+    return CallWindowProcW(OriginalEditProcedure(), edit, message, wparam, lparam);
 }
 
 LRESULT CALLBACK win32dialogform::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -272,6 +400,11 @@ LRESULT win32dialogform::Handle(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_CHAR:
         KeyPreview(static_cast<wchar_t>(wparam));
         return 0;
+    case WM_CTLCOLOREDIT:
+        if (const LRESULT brush = ColourEdit(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam))) {
+            return brush;
+        }
+        break;
     case WM_CLOSE:
         events_.OnClose();
         return 0;

@@ -23,6 +23,14 @@ public:
     size_t AddButton(std::string_view caption) override;
     void SetButtonBounds(size_t index, const platform::rect& bounds) override;
     void SetButtonFont(const platform::fontspec& font) override;
+    void SetOneButtonFont(size_t index, const platform::fontspec& font) override;
+    size_t AddEdit() override;
+    void SetEditBounds(size_t index, const platform::rect& bounds) override;
+    void SetEditFont(size_t index, const platform::fontspec& font) override;
+    void SetEditMaxLength(size_t index, int32_t characters) override;
+    std::string EditText(size_t index) const override;
+    void SetEditText(size_t index, std::string_view text) override;
+    void FocusEdit(size_t index) override;
     void SetClientSize(platform::extent client) override;
     platform::extent WindowSize() const override;
     void MoveTo(platform::point topleft) override;
@@ -31,6 +39,8 @@ public:
     int32_t ShowModal() override;
     bool ShowingModally() const override { return modal_; }
     void Show() override;
+    void Hide() override;
+    bool Visible() const override;
     void SetModalResult(int32_t result) override { modalresult_ = result; }
     int32_t ModalResult() const override { return modalresult_; }
     void Destroy() override;
@@ -41,6 +51,11 @@ public:
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT CALLBACK ButtonProcedure(HWND button, UINT message, WPARAM wparam, LPARAM lparam);
+    static LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM lparam);
+    // Tab and Shift+Tab on a control move the focus, as in the system's dialogs.
+    static void TabFrom(HWND control);
+    // Colours an edit box's text as its font says.
+    LRESULT ColourEdit(HWND edit, HDC dc);
     LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     // Lays the window out through its owner, shows it and focuses the first button.
     void Open();
@@ -51,8 +66,12 @@ private:
 
     platform::dialogevents& events_;
     std::vector<HWND> buttons_;  // children: they go with the window
-    HWND focused_ = nullptr;     // the button that had the focus last
+    std::vector<HWND> edits_;
+    HWND focused_ = nullptr;     // the control that had the focus last
     fonthandle buttonfont_;
+    std::vector<fonthandle> ownbuttonfonts_;  // by button, empty for those in buttonfont_
+    std::vector<fonthandle> editfonts_;
+    std::vector<platform::colour> editcolours_;
     windowhandle handle_;
     int32_t modalresult_ = 0;
     bool modal_ = false;

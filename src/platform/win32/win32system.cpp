@@ -26,4 +26,13 @@ platform::point win32system::CursorPos() {
     return {cursor.x, cursor.y};
 }
 
+platform::rect win32system::WorkArea() {
+    RECT area{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) {
+        const platform::extent screen = ScreenSize();
+        return {0, 0, screen.width, screen.height};
+    }
+    return {area.left, area.top, area.right, area.bottom};
+}
+
 }  // namespace quillmap::win32

@@ -14,6 +14,7 @@ public:
     char DecimalSeparator() override;
     platform::extent ScreenSize() override;
     platform::point CursorPos() override;
+    platform::rect WorkArea() override;
     platform::files& Files() override { return files_; }
     platform::clipboard& Clipboard() override { return clipboard_; }
 
