@@ -5,7 +5,7 @@
 namespace quillmap {
 
 const displaystyle& StyleOf(const pole*) {
-    // Until the number, flag, colour and image styles exist, every field draws its bytes.
+    // Until the number, flag, colour and image styles exist, every field shows its bytes.
     static const compositestyle composite;
     return composite;
 }
