@@ -185,6 +185,25 @@ TEST(DisplayStyles, FlagsAreEditedGroupByGroup) {
     EXPECT_EQ(static_cast<uint8_t>(w.Bytes()[10]), 0xF5);
 }
 
+TEST(DisplayStyles, AClickInTheFlagsValueColumnTakesTheClickedGroupsLine) {
+    keywindow w(ScreenGif());
+    vwgif& view = w.form.View();
+    const structmetrics m = view.Metrics();
+    const int32_t third = RowTop(view, 10) + 2 * view.LineHeight() + view.LineHeight() / 2;
+    w.window.MouseDown({m.ValueLeft + 1, third});
+    w.window.MouseUp({m.ValueLeft + 1, third});
+    EXPECT_FALSE(w.InCodes());
+    EXPECT_EQ(w.CaretField()->Start(), 10);
+    EXPECT_EQ(w.TextLine(), 2);
+    EXPECT_EQ(w.ValueText(), "0");
+    // A click in a colour entry's value column leaves the caret where it was.
+    const int32_t entry = RowTop(view, 13) + view.LineHeight() / 2;
+    w.window.MouseDown({m.ValueLeft + 1, entry});
+    w.window.MouseUp({m.ValueLeft + 1, entry});
+    EXPECT_EQ(w.CaretField()->Start(), 10);
+    EXPECT_EQ(w.TextLine(), 2);
+}
+
 TEST(DisplayStyles, AColourEntryRefusesEveryCharacter) {
     keywindow w(ScreenGif());
     w.ToEntry(7);  // the map's first entry
