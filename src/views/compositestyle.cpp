@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "base/settings.h"
+#include "views/valuedrawing.h"
+#include "views/valueeditor.h"
 #include "views/vwstruct.h"
 
 namespace quillmap {
@@ -16,30 +17,34 @@ void compositestyle::DrawValueRow(vwstruct& view, const platform::rect& area, in
     const int64_t to = std::min({from + columns, int64_t(start) + length, int64_t(bytes.size())});
     if (from >= to) return;
     const std::string text(bytes.begin() + from, bytes.begin() + to);
-
     const bytespan selected = view.SelectedValueBytes();
-    const int64_t selfrom = std::clamp<int64_t>(selected.from, from, to);
-    const int64_t selto = std::clamp<int64_t>(selected.to, selfrom, to);
-    const std::string_view runs[3] = {std::string_view(text).substr(0, static_cast<size_t>(selfrom - from)),
-                                      std::string_view(text).substr(static_cast<size_t>(selfrom - from),
-                                                                    static_cast<size_t>(selto - selfrom)),
-                                      std::string_view(text).substr(static_cast<size_t>(selto - from))};
+    DrawSelectedRuns(view.Canvas(), {area.left, area.top}, text, selected.from - from, selected.to - from);
+}
 
-    platform::canvas& canvas = view.Canvas();
-    const settingvalues& settings = Settings();
-    const platform::fontspec font = canvas.Font();
-    platform::fontspec chosen = font;
-    chosen.textcolour = settings.ChosenTextClr;
-    int32_t x = area.left;
-    for (int run = 0; run < 3; ++run) {
-        if (runs[run].empty()) continue;
-        const bool highlighted = run == 1;
-        if (highlighted) canvas.SetFont(chosen);
-        canvas.TextOut({x, area.top}, runs[run],
-                       highlighted ? platform::textbackground(settings.ChosenFonClr) : std::nullopt);
-        if (highlighted) canvas.SetFont(font);
-        x += canvas.MeasureSingleLine(runs[run]).width;
-    }
+void compositestyle::EnterValueText(vwstruct& view, int32_t) const { valueeditor(view).EnterBytes(); }
+
+void compositestyle::MoveInValueText(vwstruct& view, valuemove move, bool shift, int32_t& rememberedx) const {
+    valueeditor(view).MoveOverBytes(move, shift, rememberedx);
+}
+
+bool compositestyle::TypeInValueText(vwstruct& view, char character) const {
+    return valueeditor(view).TypeByte(character);
+}
+
+bool compositestyle::InsertInValueText(vwstruct& view, std::string_view text) const {
+    return valueeditor(view).InsertBytes(text);
+}
+
+bool compositestyle::DeleteInValueText(vwstruct& view, bool before) const {
+    return valueeditor(view).DeleteByte(before);
+}
+
+bool compositestyle::DeleteSelectionInValueText(vwstruct& view) const {
+    return valueeditor(view).DeleteSelectedBytes();
+}
+
+void compositestyle::ClickInValueText(vwstruct& view, int64_t x, int32_t entry, int32_t row, bool extend) const {
+    valueeditor(view).ClickBytes(x, entry, row, extend);
 }
 
 }  // namespace quillmap

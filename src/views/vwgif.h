@@ -8,6 +8,8 @@ namespace quillmap {
 class vwgif final : public vwstruct {
 public:
     vwgif(platform::canvas& surface, platform::system& system);
+    // The colour in the global colour map.
+    int32_t ColourOf(int32_t position) const override;
 };
 
 }  // namespace quillmap

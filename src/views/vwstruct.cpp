@@ -65,6 +65,8 @@ codeselection vwstruct::Selection() const {
 
 bytespan vwstruct::SelectedValueBytes() const {
     if (!incodes_) {
+        // A text of the field's own selects characters of its own, no bytes.
+        if (!valuelines_.empty()) return {};
         // In the value text caret and anchor stand between characters, that is between bytes.
         const int32_t caret = CaretLinear();
         const int32_t anchor = PositionToLinear(anchorcolumn_, anchorline_);

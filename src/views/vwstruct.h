@@ -16,6 +16,7 @@
 #include "views/rowtable.h"
 #include "views/stolbokno.h"
 #include "views/structmetrics.h"
+#include "views/valuemove.h"
 #include "views/vwcommon.h"
 
 namespace quillmap {
@@ -134,6 +135,9 @@ public:
     // After the tree changed (a container opened or closed): the displayed fields and the row
     // table again.
     void RebuildRows();
+    // The colour a colour number at a position selects, as 0x00BBGGRR, or -1 for none; only a
+    // format with colour maps knows one.
+    virtual int32_t ColourOf(int32_t /*position*/) const { return -1; }
 
     // The view's own menu actions, by their index in PopupItems.
     static constexpr int32_t PasteAsCodesAction = 1;
@@ -203,19 +207,18 @@ private:
     // The edits of the codes: the bytes go through ReplaceBytes, then the caret's digits are set.
     bool EditBytes(int32_t offset, int32_t count, std::string_view newbytes, int32_t digitbefore,
                    int32_t caretafter, int32_t digitafter);
-    // The value text: the caret's row of bytes as characters, entered with Tab or a click in the
-    // value column. Its moves go over the rows' characters, across rows and entries.
-    enum class valuemove : uint8_t { left, right, up, down, linestart, lineend, pageup, pagedown };
+    // The value text, entered with Tab or a click in the value column: the caret's field's
+    // display style fills it, moves over it and edits it.
     void EnterValueText();
     void ToggleArea();
     void MoveInValueText(valuemove move, bool shift, int32_t& rememberedx);
-    // Its edits put characters' codes in as bytes; the caret stays in the value text.
+    // Edits of the bytes shown as characters; the caret stays in the value text.
     bool EditValueBytes(int32_t offset, int32_t count, std::string_view newbytes, int32_t caretafter);
     bool TypeInValueText(char character);
     bool DeleteInValueText(bool before);
     bool DeleteSelectionInValueText();
-    // x from the value column's left edge.
-    void ClickInValueText(int64_t x, int32_t line, bool extend);
+    // x from the value column's left edge; row counted from the entry's first row, not clamped.
+    void ClickInValueText(int64_t x, int32_t entry, int32_t row, bool extend);
     // The block top of an entry in the mouse's coordinates, and the entry under a point.
     int64_t MouseBlockTop(int32_t entry) const;
     int32_t EntryAtMouse(int32_t y) const;
@@ -238,6 +241,12 @@ private:
     uint64_t editcount_ = 0;
     platform::application* app_ = nullptr;
     std::unique_ptr<stolbokno> columnwindow_;
+
+    // The display styles: a number's or a flags byte's value text keeps its stored lines here
+    // (none while the value text is the bytes themselves), and the styles reach the caret and the
+    // edits through valueeditor.
+    friend class valueeditor;
+    std::vector<std::string> valuelines_;
 };
 
 }  // namespace quillmap

@@ -6,6 +6,7 @@
 #include "base/settings.h"
 #include "views/bytesreplaced.h"
 #include "views/digits.h"
+#include "views/displaystyle.h"
 #include "views/vwstruct.h"
 
 namespace quillmap {
@@ -168,7 +169,7 @@ bool vwstruct::Insert(std::string_view text, bool record, bool updatecaret) {
     const int32_t pos = CaretLinear();
     const int32_t end = pos + static_cast<int32_t>(text.size());
     if (!incodes_) {
-        const bool changed = EditValueBytes(pos, 0, text, end);
+        const bool changed = StyleOf(rows_.Field(rows_.PlaceOfLine(caretline_).entry)).InsertInValueText(*this, text);
         if (!record) History().Clear();
         return changed;
     }
@@ -194,6 +195,12 @@ void vwstruct::DeleteLine(bool whole) {
 
 std::string vwstruct::CharNearCaret(bool after) const {
     int32_t pos = CaretLinear();
+    if (!incodes_ && !valuelines_.empty()) {
+        // A text of the field's own: its characters.
+        const int32_t column = caretcolumn_ - (after ? 0 : 1);
+        if (column < 0 || column >= static_cast<int32_t>(valuetext_.size())) return {};
+        return valuetext_.substr(static_cast<size_t>(column), 1);
+    }
     if (!incodes_) {
         // In the value text the characters are the bytes themselves.
         const int32_t byte = after ? pos : pos - 1;

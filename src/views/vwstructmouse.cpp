@@ -59,7 +59,11 @@ void vwstruct::MouseButton(int32_t x, int32_t y, bool down, bool extend) {
         std::clamp<int64_t>(ux < m.CodeLeft ? 0 : (ux - m.CodeLeft) / m.CellPitch, 0, ColumnCount() - 1));
     // A drag goes on in the area it began in.
     if (extend ? !incodes_ : ux >= m.ValueLeft) {
-        ClickInValueText(ux - m.ValueLeft, rows_.FirstLine(entry) + row, extend);
+        // A drag stays in the entry it began in; the style clamps the row to its own lines.
+        const int32_t target = extend ? rows_.PlaceOfLine(caretline_).entry : entry;
+        const int64_t textpixels = int64_t(y) - MouseBlockTop(target) - m.FieldPad;
+        const auto textrow = static_cast<int32_t>(std::clamp<int64_t>(textpixels / LineHeight(), 0, INT32_MAX));
+        ClickInValueText(ux - m.ValueLeft, target, textrow, extend);
         CalcCaretPixels();
         if (down) EnsureCaretVisible();
         return;

@@ -1,19 +1,25 @@
-// The value text of the structure view, as every field and gap has it for now: the caret's row
-// of bytes as characters. The caret keeps counting bytes: column c of a row stands for its c-th
-// byte, and a column after the row's last character is allowed. Tab goes between it and the codes.
+// The value text of the structure view: Tab goes between it and the codes, and everything in it
+// is the caret field's display style's (a gap's is the composite style's).
 #include <algorithm>
 
-#include "base/settings.h"
 #include "views/bytesreplaced.h"
+#include "views/displaystyle.h"
 #include "views/vwstruct.h"
 
 namespace quillmap {
 
+namespace {
+
+const displaystyle& StyleOfEntry(const rowtable& rows, int32_t entry) {
+    return StyleOf(rows.EntryCount() > 0 ? rows.Field(entry) : nullptr);
+}
+
+}  // namespace
+
 void vwstruct::EnterValueText() {
     incodes_ = false;
-    textline_ = rows_.PlaceOfLine(caretline_).row;
-    valuetext_ = GetLine(caretline_);
-    caretcolumn_ = std::min(caretcolumn_, static_cast<int32_t>(valuetext_.size()));
+    const int32_t entry = rows_.PlaceOfLine(caretline_).entry;
+    StyleOfEntry(rows_, entry).EnterValueText(*this, entry);
 }
 
 void vwstruct::ToggleArea() {
@@ -25,8 +31,10 @@ void vwstruct::ToggleArea() {
         EnsureCaretVisible();
         return;
     }
-    // Back in the codes; after the entry's last character, after the last code's digits.
     const int32_t entry = rows_.PlaceOfLine(caretline_).entry;
+    // A text of the field's own stands for the field: back on its first code.
+    if (!valuelines_.empty()) return MoveCaret(rows_.Start(entry), 0, false);
+    // Back in the codes; after the entry's last character, after the last code's digits.
     const int32_t byte = CaretLinear();
     if (byte >= rows_.Start(entry) + rows_.Extent(entry)) {
         const int32_t last = EntryLastPosition(entry);
@@ -36,48 +44,7 @@ void vwstruct::ToggleArea() {
 }
 
 void vwstruct::MoveInValueText(valuemove move, bool shift, int32_t& rememberedx) {
-    int32_t line = caretline_;
-    int32_t column = caretcolumn_;
-    const auto length = [this](int32_t at) { return static_cast<int32_t>(GetLine(at).size()); };
-    switch (move) {
-    case valuemove::left:
-        if (column > 0) {
-            --column;
-        } else if (line > 0) {
-            --line;
-            column = length(line);
-        }
-        break;
-    case valuemove::right:
-        if (column < length(line)) {
-            ++column;
-        } else if (line < lastline_ && PositionToLinear(0, line + 1) < DocumentLength()) {
-            ++line;
-            column = 0;
-        }
-        break;
-    case valuemove::up:
-    case valuemove::down:
-    case valuemove::pageup:
-    case valuemove::pagedown: {
-        if (rememberedx < 0) rememberedx = column;
-        if (move == valuemove::up) line = std::max(0, line - 1);
-        if (move == valuemove::down) line = std::min(lastline_, line + 1);
-        if (move == valuemove::pageup || move == valuemove::pagedown) line = PageTarget(move == valuemove::pagedown);
-        column = std::min(rememberedx, length(line));
-        break;
-    }
-    case valuemove::linestart: column = 0; break;
-    case valuemove::lineend: column = length(line); break;
-    }
-    caretline_ = line;
-    caretcolumn_ = column;
-    EnterValueText();
-    if (!shift) {
-        AnchorOnCaret();
-    }
-    CalcCaretPixels();
-    EnsureCaretVisible();
+    StyleOfEntry(rows_, rows_.PlaceOfLine(caretline_).entry).MoveInValueText(*this, move, shift, rememberedx);
 }
 
 bool vwstruct::EditValueBytes(int32_t offset, int32_t count, std::string_view newbytes, int32_t caretafter) {
@@ -89,46 +56,19 @@ bool vwstruct::EditValueBytes(int32_t offset, int32_t count, std::string_view ne
 }
 
 bool vwstruct::TypeInValueText(char character) {
-    const int32_t byte = CaretLinear();
-    const bool overwrite = !InsertMode() && byte < DocumentLength();
-    return EditValueBytes(byte, overwrite ? 1 : 0, std::string_view(&character, 1), byte + 1);
+    return StyleOfEntry(rows_, rows_.PlaceOfLine(caretline_).entry).TypeInValueText(*this, character);
 }
 
 bool vwstruct::DeleteInValueText(bool before) {
-    const int32_t byte = CaretLinear() - (before ? 1 : 0);
-    if (byte < 0 || byte >= DocumentLength()) return false;
-    return EditValueBytes(byte, 1, {}, byte);
+    return StyleOfEntry(rows_, rows_.PlaceOfLine(caretline_).entry).DeleteInValueText(*this, before);
 }
 
 bool vwstruct::DeleteSelectionInValueText() {
-    const int32_t caret = CaretLinear();
-    const int32_t anchor = PositionToLinear(anchorcolumn_, anchorline_);
-    const int32_t from = std::min(caret, anchor);
-    const int32_t to = std::min(std::max(caret, anchor), DocumentLength());
-    if (to <= from) return false;
-    return EditValueBytes(from, to - from, {}, from);
+    return StyleOfEntry(rows_, rows_.PlaceOfLine(caretline_).entry).DeleteSelectionInValueText(*this);
 }
 
-void vwstruct::ClickInValueText(int64_t x, int32_t line, bool extend) {
-    if (extend) {
-        // A drag stays in the entry it began in.
-        const int32_t entry = rows_.PlaceOfLine(caretline_).entry;
-        line = std::clamp(line, rows_.FirstLine(entry), rows_.FirstLine(entry) + rows_.Rows(entry) - 1);
-    }
-    const std::string text = GetLine(line);
-    int32_t column = 0;
-    // Before the first character whose half width reaches past what is left of x.
-    for (int64_t left = x; column < static_cast<int32_t>(text.size()); ++column) {
-        const int32_t width = CharWidth(static_cast<unsigned char>(text[static_cast<size_t>(column)]));
-        if (left < (width + 1) / 2) break;
-        left -= width;
-    }
-    caretline_ = line;
-    caretcolumn_ = column;
-    EnterValueText();
-    if (!extend) {
-        AnchorOnCaret();
-    }
+void vwstruct::ClickInValueText(int64_t x, int32_t entry, int32_t row, bool extend) {
+    StyleOfEntry(rows_, entry).ClickInValueText(*this, x, entry, row, extend);
 }
 
 }  // namespace quillmap
