@@ -185,6 +185,26 @@ TEST(DisplayStyles, FlagsAreEditedGroupByGroup) {
     EXPECT_EQ(static_cast<uint8_t>(w.Bytes()[10]), 0xF5);
 }
 
+TEST(DisplayStyles, AGroupsTextKeepsItsLineAndColumnWhenTheRowsChange) {
+    keywindow w(ScreenGif());
+    w.ToEntry(4);  // the screen flags
+    w.Tab();
+    w.window.Type(vkDown, 0);
+    w.window.Type(vkDown, 0);
+    w.window.Type(vkDown, 0);
+    w.window.Type(vkEnd, 0);
+    w.form.View().SetColumnCount(3);
+    EXPECT_FALSE(w.InCodes());
+    EXPECT_EQ(w.TextLine(), 3);
+    EXPECT_EQ(w.ValueText(), "5");
+    EXPECT_EQ(w.form.View().Caret().column, 1);
+    const rowtable& rows = w.form.View().Rows();
+    EXPECT_EQ(w.form.View().Caret().line, rows.FirstLine(rows.PlaceOfLine(w.form.View().Caret().line).entry));
+    // Enter stores the line as it stands.
+    w.Enter();
+    EXPECT_EQ(static_cast<uint8_t>(w.Bytes()[10]), 0xA5);
+}
+
 TEST(DisplayStyles, AClickInTheFlagsValueColumnTakesTheClickedGroupsLine) {
     keywindow w(ScreenGif());
     vwgif& view = w.form.View();

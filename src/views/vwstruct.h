@@ -219,6 +219,9 @@ private:
     bool DeleteSelectionInValueText();
     // x from the value column's left edge; row counted from the entry's first row, not clamped.
     void ClickInValueText(int64_t x, int32_t entry, int32_t row, bool extend);
+    // After the column count changed: the anchor on the caret, the caret in view, the main window
+    // and the column window told.
+    void Relaid();
     // The block top of an entry in the mouse's coordinates, and the entry under a point.
     int64_t MouseBlockTop(int32_t entry) const;
     int32_t EntryAtMouse(int32_t y) const;

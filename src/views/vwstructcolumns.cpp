@@ -14,6 +14,13 @@ void vwstruct::SetColumnCount(int32_t n) {
         const int32_t offset = CaretLinear() - start;
         Settings().ColumnCount = n;
         RebuildRows();
+        if (!incodes_ && !valuelines_.empty()) {
+            // A number's or a flags byte's text keeps its line and column, afresh from the field.
+            caretline_ = rows_.FirstLine(entry);
+            valuetext_ = valuelines_[static_cast<size_t>(std::clamp(textline_, 0, int32_t(valuelines_.size()) - 1))];
+            caretcolumn_ = std::min(caretcolumn_, static_cast<int32_t>(valuetext_.size()));
+            return Relaid();
+        }
         caretline_ = rows_.FirstLine(entry) + offset / n;
         caretcolumn_ = offset % n;
         // After the entry's last byte, at a row boundary, the caret ends the row it follows
@@ -24,15 +31,20 @@ void vwstruct::SetColumnCount(int32_t n) {
             caretcolumn_ = n;
         }
         if (!incodes_) {
-            // Every value text is still the row's bytes as characters: its line is the caret's row.
+            // The bytes' value text: its line is the caret's row.
             textline_ = caretline_ - rows_.FirstLine(entry);
             valuetext_ = GetLine(caretline_);
         }
-        AnchorOnCaret();
-        CalcCaretPixels();
-        EnsureCaretVisible();
-        if (onrefresh) onrefresh();
+        return Relaid();
     }
+    if (columnwindow_) columnwindow_->ShowCount();
+}
+
+void vwstruct::Relaid() {
+    AnchorOnCaret();
+    CalcCaretPixels();
+    EnsureCaretVisible();
+    if (onrefresh) onrefresh();
     if (columnwindow_) columnwindow_->ShowCount();
 }
 
