@@ -110,20 +110,26 @@ win32dialogform::~win32dialogform() {
     }
 }
 
+HWND win32dialogform::CreateChild(const wchar_t* kind, const wchar_t* text, DWORD style, size_t id,
+                                  WNDPROC procedure, WNDPROC& original) {
+    HWND child = CreateWindowExW(0, kind, text, style, 0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(id),
+                                 GetModuleHandleW(nullptr), nullptr);
+    if (child == nullptr) {
+        throw LastError("CreateWindowExW");
+    }
+    // The child's messages pass through this window's procedure for it, which finds this object
+    // in the child's user data.
+    SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    original = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+    return child;
+}
+
 size_t win32dialogform::AddButton(std::string_view caption) {
     const size_t index = buttons_.size();
     const std::wstring text = WideFromCp1251(caption);
-    HWND button = CreateWindowExW(0, L"BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                  0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(FirstButtonId + index),
-                                  GetModuleHandleW(nullptr), nullptr);
-    if (button == nullptr) {
-        throw LastError("CreateWindowExW");
-    }
     // The window sees the keys typed on its buttons first: Esc, and Enter on the focused one.
-    SetWindowLongPtrW(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    const auto previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&win32dialogform::ButtonProcedure)));
-    OriginalButtonProcedure() = previous;
+    HWND button = CreateChild(L"BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                              FirstButtonId + index, &win32dialogform::ButtonProcedure, OriginalButtonProcedure());
     if (buttonfont_) {
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonfont_.Get()), TRUE);
     }
@@ -162,17 +168,9 @@ void win32dialogform::SetOneButtonFont(size_t index, const platform::fontspec& f
 size_t win32dialogform::AddEdit() {
     const size_t index = edits_.size();
     // A plain border rather than the sunken 3D edge: the flat look.
-    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
-                                0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(FirstEditId + index),
-                                GetModuleHandleW(nullptr), nullptr);
-    if (edit == nullptr) {
-        throw LastError("CreateWindowExW");
-    }
     // The owner hears every character typed in the box before the box types it.
-    SetWindowLongPtrW(edit, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    const auto previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&win32dialogform::EditProcedure)));
-    OriginalEditProcedure() = previous;
+    HWND edit = CreateChild(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
+                            FirstEditId + index, &win32dialogform::EditProcedure, OriginalEditProcedure());
     edits_.push_back(edit);
     editfonts_.emplace_back();
     editcolours_.push_back(platform::clBlack);

@@ -52,6 +52,10 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT CALLBACK ButtonProcedure(HWND button, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM lparam);
+    // A child control with an id, whose messages go to procedure first; original receives the
+    // procedure the control had.
+    HWND CreateChild(const wchar_t* kind, const wchar_t* text, DWORD style, size_t id, WNDPROC procedure,
+                     WNDPROC& original);
     // Tab and Shift+Tab on a control move the focus, as in the system's dialogs.
     static void TabFrom(HWND control);
     // Colours an edit box's text as its font says.
