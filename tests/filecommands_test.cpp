@@ -170,6 +170,7 @@ TEST_F(filecommands, AChangedDocumentAsksBeforeItIsDropped) {
 }
 
 TEST_F(filecommands, AnUnsavedNewDocumentAsksForANameAndStaysWhenNoneIsGiven) {
+    app.programfolder = folder.string();  // where the state file goes at the end
     Change();
     Answer(0);  // "Да", then the save dialog is cancelled
     form.Exit();

@@ -63,7 +63,9 @@ TEST(Startup, ANameTheSystemGaveOnlyApproximatelyIsRefusedAndTheProgramStartsUnt
 }
 
 TEST(Startup, MainWindowCaptionSizeAndBackground) {
+    testing::scratchfolder programfolder;
     platform::headlessapplication app;
+    app.programfolder = programfolder.path().string();
     platform::headlesssystem system;
     Tform1 form(app, system);
     auto& window = *app.Windows().at(0);

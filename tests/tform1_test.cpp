@@ -7,6 +7,7 @@
 #include "app/tform1.h"
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
+#include "support/scratchfolder.h"
 #include "support/corpus.h"
 #include "support/settingsguard.h"
 
@@ -231,7 +232,9 @@ TEST_F(mainwindow, TheDocumentInformationGoesOnlyAfterItsOwnHandlerHasReturned) 
 
 // The form made and let go within a test, as the program makes it at its start and ends it.
 struct mainwindowlifetime : ::testing::Test {
+    mainwindowlifetime() { app.programfolder = programfolder.path().string(); }
     testing::settingsguard settings;
+    testing::scratchfolder programfolder;  // where the state file goes when the window closes
     platform::headlessapplication app;
     platform::headlesssystem system;
 };

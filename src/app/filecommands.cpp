@@ -258,6 +258,7 @@ void Tform1::ReleaseInfoWindow(const mesokno& window) {
 
 void Tform1::Exit() {
     if (ConfirmDiscard()) return;
+    SaveState();
     app_.Terminate();
 }
 

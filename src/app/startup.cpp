@@ -14,6 +14,7 @@ int RunProgram(platform::application& app, platform::system& system, const std::
     app.SetHelpFile(HelpFileName);
     Tform1 form1(app, system);
     const dialogforms dialogs(app);
+    form1.LoadState();
     // Messages are written large in every run, whatever the state file held.
     Settings().TextSize = 16;
     bool opened = false;

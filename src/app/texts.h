@@ -29,6 +29,12 @@ inline constexpr char AllRemovedTextEnd[] = ";\n\r  2) Нажав правую �
 inline constexpr char AllRemovedContinue[] = "Продолжить";
 inline constexpr char AllRemovedNeverAgain[] = "Не показывать в будущем";
 
+// When data.dat cannot be written at the end.
+inline constexpr char StateNotSavedTitle[] = "Настройки не сохранены";
+inline constexpr char StateNotSavedText[] =
+    "Я не смог записать настройки в файл data.dat в папке программы. Извините, но при следующем запуске "
+    "будут действовать прежние настройки.";
+
 inline constexpr char OpenDialogTitle[] = "Открыть файл";
 inline constexpr char SaveDialogTitle[] = "Сохранить как...";
 inline constexpr char FileFilter[] = "Картинки gif|*.gif|Все файлы|*.*";

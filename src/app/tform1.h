@@ -10,6 +10,7 @@
 #include "platform/controls.h"
 #include "platform/system.h"
 #include "app/mainmenu.h"
+#include "app/statefile.h"
 #include "app/taskbarmenu.h"
 #include "app/viewactions.h"
 #include "app/windowpopup.h"
@@ -56,6 +57,12 @@ public:
     void SaveAs();
     void Print();
     void Exit();
+    // data.dat in the program's folder: read once at start, the first run without one setting the
+    // window in the middle of the work area; written once at the end, through a new file that
+    // replaces the old one only when complete. A state file that cannot be written is reported
+    // and the program ends all the same.
+    void LoadState();
+    void SaveState();
     void Help();
     void DownloadPlugins();
     // True when the system gave the name exactly; otherwise the name is refused with a beep and
@@ -163,6 +170,11 @@ private:
     void WarnAboutAllRemoved();
     // Puts the selection on the clipboard; false when there was none or the clipboard refused.
     bool CopySelection();
+    void FirstRun();
+    // The window, its menus and the view as the state file left them.
+    void ApplyState();
+    // The window as it is now, recorded for the state file.
+    winposit CurrentAppearance() const;
     // Opens a file the user named; one that cannot be read only beeps, and false comes back.
     bool OpenOrBeep(const std::string& path);
     std::unique_ptr<vwgif> MakeView();
@@ -226,6 +238,8 @@ private:
     // dialog is up they wait aside, so that its activations do not raise them.
     std::vector<uintptr_t> loweredwindows_;
     std::vector<uintptr_t> dialogwindows_;
+    // What data.dat held besides the settings; the parts later work fills are kept as read.
+    statedata state_;
 
     // Input state: the remembered column, a selection being dragged, the right button held, the
     // modifiers of the last key, a press that belongs to a double click, the cursor shown, and

@@ -82,6 +82,7 @@ public:
     virtual bool Visible() const = 0;
     // The whole window, frame included, in screen coordinates.
     virtual rect Bounds() const = 0;
+    virtual void SetBounds(const rect& bounds) = 0;
     // Asks for a repaint of the whole client area.
     virtual void Invalidate() = 0;
     // A number other programs may read from the window: the main window's document identity.

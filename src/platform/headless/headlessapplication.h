@@ -170,7 +170,7 @@ public:
     // Drives the window as the system would.
     void Paint(headlesscanvas& surface) { events_->OnPaint(surface); }
     void Resize(extent client);
-    void SetBounds(const rect& bounds) { bounds_ = bounds; }
+    void SetBounds(const rect& bounds) override { bounds_ = bounds; }
     void Close() { events_->OnClose(); }
     // The user drags a bar's thumb to a position.
     void Scroll(scrollaxis axis, int32_t position);

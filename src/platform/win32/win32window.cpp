@@ -99,6 +99,11 @@ platform::rect win32window::Bounds() const {
     return {bounds.left, bounds.top, bounds.right, bounds.bottom};
 }
 
+void win32window::SetBounds(const platform::rect& bounds) {
+    SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.Width(), bounds.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void win32window::Invalidate() { InvalidateRect(Handle(), nullptr, TRUE); }
 
 void win32window::SetUserData(uint32_t value) { SetWindowLongPtrW(Handle(), GWLP_USERDATA, static_cast<LONG_PTR>(value)); }

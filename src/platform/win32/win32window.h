@@ -24,6 +24,7 @@ public:
     void Hide() override;
     bool Visible() const override;
     platform::rect Bounds() const override;
+    void SetBounds(const platform::rect& bounds) override;
     void Invalidate() override;
     void SetUserData(uint32_t value) override;
     std::unique_ptr<platform::scrollbar> CreateScrollBar(platform::scrollaxis axis) override;

@@ -1,0 +1,122 @@
+// What the program remembers between runs: data.dat read at start and written at the end.
+#include <array>
+#include <filesystem>
+
+#include "app/texts.h"
+#include "app/tform1.h"
+#include "base/safewrite.h"
+#include "base/settings.h"
+#include "dialogs/mesokno.h"
+#include "dialogs/referencepoint.h"
+
+namespace quillmap {
+
+namespace {
+
+constexpr uint32_t ShowMaximized = 3;
+
+std::filesystem::path StatePath(const platform::application& app) {
+    return Cp1251Path(app.ProgramFolder()) / "data.dat";
+}
+
+}  // namespace
+
+void Tform1::LoadState() {
+    const std::filesystem::path path = StatePath(app_);
+    std::error_code missing;
+    if (!std::filesystem::exists(path, missing)) return FirstRun();
+    try {
+        bytefile file(path, bytefile::openmode::reading);
+        ReadState(file, state_, Settings());
+    } catch (const bytefileerror&) {
+        // A state file that cannot be opened counts as none; the defaults stand.
+        return FirstRun();
+    }
+    ApplyState();
+}
+
+void Tform1::FirstRun() {
+    // The greeting and the file associations come here with their own work.
+    const platform::rect area = system_.WorkArea();
+    const platform::rect bounds = window_->Bounds();
+    const int32_t left = area.left + (area.Width() - bounds.Width()) / 2;
+    const int32_t top = area.top + (area.Height() - bounds.Height()) / 2;
+    window_->SetBounds({left, top, left + bounds.Width(), top + bounds.Height()});
+    state_.recent.assign(static_cast<size_t>(Settings().MaxRecentListLen), std::string());
+    state_.positions.assign(state_.recent.size(), recentposition{});
+}
+
+void Tform1::ApplyState() {
+    const settingvalues& settings = Settings();
+    const winposit& look = state_.defaults;
+    window_->SetBounds(LimitedWindow(look.left, look.top, look.width, look.height, system_.ScreenSize(),
+                                     {settings.MinRestoredWidth, settings.MinRestoredHeight}));
+    if (look.state == 2) window_->SetShowCommand(ShowMaximized);
+    // The modes themselves come with the first paint.
+    menu_->AllRemoved().SetChecked(look.allremoved);
+    menu_->OnTop().SetChecked(look.ontop);
+    if (settings.SaveOnF2) {
+        menu_->AllRemoved().SetShortcut(AllRemovedShortcut(true));
+        popup_->AllRemoved().SetShortcut(AllRemovedShortcut(true));
+    }
+    std::vector<tmnitem*> checkable;
+    for (tmnitem* item : viewactions_->Items())
+        if (item->Checkable()) checkable.push_back(item);
+    for (size_t i = 0; i < checkable.size() && i < look.actions.size(); ++i) checkable[i]->SetChecked(look.actions[i]);
+    if (look.statusbar != menu_->StatusBar().Checked() && !menu_->AllRemoved().Checked())
+        ToggleStatusBar();
+    else
+        menu_->StatusBar().SetChecked(look.statusbar);
+    // The font the codes were shown in; a file without one keeps the window's.
+    if (!state_.font.face.empty()) {
+        platform::fontspec font = state_.font;
+        font.charset = platform::RussianCharset;
+        bitmap_->Canvas().SetFont(font);
+    }
+    // A view made now measures the font and lays out its rows by the settings just read.
+    ReplaceView(MakeView());
+}
+
+winposit Tform1::CurrentAppearance() const {
+    winposit look = state_.defaults;
+    const platform::rect bounds = window_->Bounds();
+    look.left = bounds.left;
+    look.top = bounds.top;
+    look.width = bounds.Width();
+    look.height = bounds.Height();
+    switch (ShowStateOf(window_->ShowCommand())) {
+    case windowshow::normal: look.state = 0; break;
+    case windowshow::minimised: look.state = 1; break;
+    case windowshow::maximised: look.state = 2; break;
+    }
+    look.allremoved = menu_->AllRemoved().Checked();
+    look.ontop = menu_->OnTop().Checked();
+    look.viewkind = 4;
+    look.actions.clear();
+    for (const tmnitem* item : viewactions_->Items())
+        if (item->Checkable()) look.actions.push_back(item->Checked());
+    look.statusbar = menu_->StatusBar().Checked();
+    return look;
+}
+
+void Tform1::SaveState() {
+    state_.defaults = CurrentAppearance();
+    state_.font = bitmap_->Canvas().Font();
+    try {
+        WriteReplacing(system_.Files(), StatePath(app_), [this](const std::filesystem::path& temporary) {
+            bytefile file(temporary, bytefile::openmode::writing);
+            WriteState(file, state_, Settings());
+            file.Close();
+        });
+    } catch (const std::exception&) {
+        // The old state file stays; the program still ends.
+        AnchorAtMainWindow(*window_);
+        const std::array<std::string, 1> captions{InfoButton};
+        const auto message = CreateMessageWindow(app_, system_, StateNotSavedTitle, StateNotSavedText, captions);
+        BeginDialog();
+        message->ShowModal();
+        EndDialog();
+    }
+}
+
+}  // namespace quillmap

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/statefile.h"
+#include "app/tform1.h"
+#include "platform/headless/headlessapplication.h"
+#include "platform/headless/headlesssystem.h"
+#include "support/scratchfolder.h"
+#include "support/settingsguard.h"
+
+namespace quillmap {
+namespace {
+
+struct formstate : ::testing::Test {
+    formstate() {
+        app.programfolder = folder.path().string();
+        system.SetScreenSize({1024, 768});
+        system.SetWorkArea({0, 0, 1024, 740});
+    }
+    void WriteStateFile(const statedata& state, const settingvalues& settings) {
+        bytefile file(folder / "data.dat", bytefile::openmode::writing);
+        WriteState(file, state, settings);
+        file.Close();
+    }
+    statedata ReadStateFile(settingvalues& settings) {
+        statedata state;
+        bytefile file(folder / "data.dat", bytefile::openmode::reading);
+        ReadState(file, state, settings);
+        return state;
+    }
+
+    testing::settingsguard guard;
+    testing::scratchfolder folder;
+    platform::headlessapplication app;
+    platform::headlesssystem system;
+};
+
+TEST_F(formstate, TheStateFileSetsUpTheWindowAndTheEndWritesItBack) {
+    statedata state;
+    state.defaults.left = 2000;
+    state.defaults.top = 50;
+    state.defaults.width = 3000;
+    state.defaults.height = 400;
+    state.defaults.allremoved = false;
+    state.defaults.ontop = true;
+    state.defaults.statusbar = false;
+    state.font = {"Courier New", -20, platform::DefaultCharset, 0, 0};
+    state.extensions = {".gif"};
+    state.recent = {"C:\\one.gif", "C:\\two.gif"};
+    state.positions = {{1, 2}, {3, 4}};
+    settingvalues settings = DefaultSettings();
+    settings.MaxRecentListLen = 2;
+    settings.TextBaseSyst = 10;
+    settings.ColumnCount = 12;
+    settings.SaveOnF2 = true;
+    WriteStateFile(state, settings);
+
+    Tform1 form(app, system);
+    platform::headlesswindow& window = *app.Windows().at(0);
+    form.LoadState();
+    // Wider than the screen and past its right edge: brought back onto it.
+    EXPECT_EQ(window.Bounds(), (platform::rect{0, 50, 1024, 450}));
+    EXPECT_TRUE(form.Menu().OnTop().Checked());
+    EXPECT_FALSE(form.Menu().StatusBar().Checked());
+    EXPECT_FALSE(window.StatusBar()->Visible());
+    EXPECT_EQ(form.Menu().AllRemoved().Shortcut(), "F12");
+    EXPECT_EQ(form.Picture().Canvas().Font().face, "Courier New");
+    EXPECT_EQ(form.Picture().Canvas().Font().height, -20);
+    EXPECT_EQ(Settings().TextBaseSyst, 10);
+    EXPECT_EQ(form.View().ColumnCount(), 12);
+
+    form.Exit();
+    EXPECT_TRUE(app.Terminated());
+    settingvalues written = DefaultSettings();
+    const statedata back = ReadStateFile(written);
+    EXPECT_EQ(written.TextBaseSyst, 10);
+    EXPECT_EQ(written.ColumnCount, 12);
+    EXPECT_TRUE(written.SaveOnF2);
+    EXPECT_EQ(back.extensions, state.extensions);
+    EXPECT_EQ(back.recent, state.recent);
+    EXPECT_EQ(back.positions, state.positions);
+    EXPECT_EQ(back.defaults.left, 0);
+    EXPECT_EQ(back.defaults.width, 1024);
+    EXPECT_TRUE(back.defaults.ontop);
+    EXPECT_FALSE(back.defaults.statusbar);
+    EXPECT_EQ(back.font.face, "Courier New");
+}
+
+TEST_F(formstate, AFirstRunCentresTheWindowInTheWorkArea) {
+    Tform1 form(app, system);
+    platform::headlesswindow& window = *app.Windows().at(0);
+    window.SetBounds({0, 0, 800, 500});
+    form.LoadState();
+    EXPECT_EQ(window.Bounds(), (platform::rect{112, 120, 912, 620}));
+    form.Exit();
+    EXPECT_TRUE(std::filesystem::exists(folder / "data.dat"));
+}
+
+TEST_F(formstate, AStateFileThatCannotBeWrittenIsReportedAndTheProgramStillEnds) {
+    std::ofstream(folder / "data.dat", std::ios::binary) << "old";
+    // The program's folder is a file now: nothing can be written in it.
+    app.programfolder = (folder / "data.dat" / "sub").string();
+    Tform1 form(app, system);
+    std::vector<std::string> titles;
+    app.QueueModalAnswer([&](platform::headlessdialogform& box) {
+        titles.push_back(box.Caption());
+        box.ClickButton(0);
+    });
+    form.Exit();
+    EXPECT_EQ(titles, std::vector<std::string>{"Настройки не сохранены"});
+    EXPECT_TRUE(app.Terminated());
+    std::ifstream old(folder / "data.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old");
+}
+
+}  // namespace
+}  // namespace quillmap
