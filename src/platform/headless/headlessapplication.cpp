@@ -82,6 +82,13 @@ bool headlessapplication::ChooseFont(fontspec& font) {
     return true;
 }
 
+bool headlessapplication::ChooseColour(colour& chosen) {
+    colourdialogs.push_back(chosen);
+    if (!colouranswer) return false;
+    chosen = *colouranswer;
+    return true;
+}
+
 bool headlessapplication::BringForwardOtherWindow(std::string_view caption, uint32_t identity, const window&) {
     for (size_t i = 0; i < otherwindows.size(); ++i) {
         const auto& [text, userdata] = otherwindows[i];
