@@ -84,6 +84,11 @@ bool headlessapplication::ChooseFont(fontspec& font) {
 
 bool headlessapplication::ChooseColour(colour& chosen) {
     colourdialogs.push_back(chosen);
+    // The dialog takes the activation from the window that opened it while it is open, and
+    // gives it back when it closes.
+    headlessactivatable* owner = active_;
+    if (owner != nullptr) Activate(nullptr);
+    if (owner != nullptr) Activate(owner);
     if (!colouranswer) return false;
     chosen = *colouranswer;
     return true;

@@ -49,7 +49,7 @@ public:
     std::optional<fontspec> fontanswer;
     std::vector<fontspec> fontdialogs;
     // The colour dialog likewise: answered with colouranswer, or cancelled; the colours it
-    // started with are kept.
+    // started with are kept. Meanwhile it holds the activation, as the system's modal dialog does.
     bool ChooseColour(colour& chosen) override;
     std::optional<colour> colouranswer;
     std::vector<colour> colourdialogs;
