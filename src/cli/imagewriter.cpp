@@ -30,6 +30,7 @@ public:
     platform::extent ScreenSize() override { return {}; }
     platform::point CursorPos() override { return {}; }
     platform::rect WorkArea() override { return {}; }
+    platform::fontspec MessageBoxFont() override { return {}; }
     platform::files& Files() override { return files_; }
     platform::clipboard& Clipboard() override { return clipboard_; }
 

@@ -162,6 +162,9 @@ public:
     // The system's font dialog, starting with the font given; true when the user chose one,
     // which is then in it.
     virtual bool ChooseFont(fontspec& font) = 0;
+    // The system's colour dialog, starting with the colour given, which it also offers as its
+    // first custom colour; true when the user chose one, which is then in it.
+    virtual bool ChooseColour(colour& chosen) = 0;
     // The system's simple message box with one button, for errors and refusals.
     virtual void ShowError(std::string_view text) = 0;
     // Opens a document or web address with the program the system has for it.

@@ -67,6 +67,8 @@ public:
     // The keyboard goes to the box, its whole text selected so that typing replaces it.
     virtual void FocusEdit(size_t index) = 0;
     virtual void SetClientSize(extent client) = 0;
+    // Asks for a repaint of the whole client area.
+    virtual void Invalidate() = 0;
     // With the frame and the title bar.
     virtual extent WindowSize() const = 0;
     // In screen coordinates.

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/canvas.h"
 #include "platform/clipboard.h"
 #include "platform/files.h"
 #include "platform/geometry.h"
@@ -35,6 +36,9 @@ public:
     virtual point CursorPos() = 0;
     // The primary screen without the taskbar and the other bars docked at its edges.
     virtual rect WorkArea() = 0;
+    // The font of the system's standard messages (the non-client metrics' message font): bold
+    // when its weight is above 500.
+    virtual fontspec MessageBoxFont() = 0;
     // Replacing files and their read-only attribute.
     virtual files& Files() = 0;
     virtual clipboard& Clipboard() = 0;

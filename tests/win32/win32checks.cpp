@@ -10,6 +10,7 @@
 #include "platform/win32/win32application.h"
 #include "platform/win32/win32clipboard.h"
 #include "platform/win32/win32dialogform.h"
+#include "platform/win32/win32system.h"
 #include "platform/win32/win32window.h"
 #include "platform/win32/winapi.h"
 
@@ -393,6 +394,20 @@ void ChecksOfTheFrame(win32::win32application& app) {
 
 }  // namespace
 
+// The structure's size differs between the 32- and 64-bit programs; the system refuses a wrong
+// one, and the font would come back empty.
+void ChecksOfSystemFont() {
+    win32::win32system system;
+    const platform::fontspec font = system.MessageBoxFont();
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    Check("the system's message font has a name and a height", !font.face.empty() && font.height != 0);
+    Check("and is the non-client metrics' message font",
+          font.height == metrics.lfMessageFont.lfHeight &&
+              font.face == win32::Cp1251FromWide(metrics.lfMessageFont.lfFaceName));
+}
+
 int main() {
     win32::win32application app;
     ChecksOfDialogFocus(app);
@@ -402,6 +417,7 @@ int main() {
     ChecksOfMinimumSize(app);
     ChecksOfOtherCopies(app);
     ChecksOfClipboard();
+    ChecksOfSystemFont();
     ChecksOfTheFrame(app);
     std::printf("%d failed\n", failures);
     return failures;

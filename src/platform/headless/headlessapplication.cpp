@@ -82,6 +82,18 @@ bool headlessapplication::ChooseFont(fontspec& font) {
     return true;
 }
 
+bool headlessapplication::ChooseColour(colour& chosen) {
+    colourdialogs.push_back(chosen);
+    // The dialog takes the activation from the window that opened it while it is open, and
+    // gives it back when it closes.
+    headlessactivatable* owner = active_;
+    if (owner != nullptr) Activate(nullptr);
+    if (owner != nullptr) Activate(owner);
+    if (!colouranswer) return false;
+    chosen = *colouranswer;
+    return true;
+}
+
 bool headlessapplication::BringForwardOtherWindow(std::string_view caption, uint32_t identity, const window&) {
     for (size_t i = 0; i < otherwindows.size(); ++i) {
         const auto& [text, userdata] = otherwindows[i];

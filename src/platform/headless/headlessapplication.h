@@ -48,6 +48,11 @@ public:
     bool ChooseFont(fontspec& font) override;
     std::optional<fontspec> fontanswer;
     std::vector<fontspec> fontdialogs;
+    // The colour dialog likewise: answered with colouranswer, or cancelled; the colours it
+    // started with are kept. Meanwhile it holds the activation, as the system's modal dialog does.
+    bool ChooseColour(colour& chosen) override;
+    std::optional<colour> colouranswer;
+    std::vector<colour> colourdialogs;
     void ShowError(std::string_view text) override { errors_.emplace_back(text); }
     void OpenWithShell(std::string_view target, std::string_view folder) override {
         shellopens_.push_back(std::string(target) + "|" + std::string(folder));

@@ -51,6 +51,8 @@ public:
     void SetEditText(size_t index, std::string_view text) override;
     void FocusEdit(size_t index) override;
     void SetClientSize(extent client) override { client_ = client; }
+    void Invalidate() override { ++invalidations_; }
+    int Invalidations() const { return invalidations_; }
     extent WindowSize() const override;
     void MoveTo(point topleft) override { position_ = topleft; }
     void StayOnTop() override { ontop_ = true; }
@@ -116,6 +118,7 @@ private:
     bool visible_ = false;
     bool destroyed_ = false;
     bool ontop_ = false;
+    int invalidations_ = 0;
 };
 
 }  // namespace quillmap::platform

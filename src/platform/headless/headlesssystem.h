@@ -21,6 +21,8 @@ public:
     point CursorPos() override { return cursor_; }
     // The whole screen unless a test docks a taskbar.
     rect WorkArea() override { return workarea_.value_or(rect{0, 0, screen_.width, screen_.height}); }
+    fontspec MessageBoxFont() override { return messageboxfont; }
+    fontspec messageboxfont{"Tahoma", -11, DefaultCharset, 0, clBlack};
     files& Files() override { return files_; }
     headlessclipboard& Clipboard() override { return clipboard_; }
 

@@ -102,6 +102,8 @@ bool win32application::ChooseFile(platform::filedialog& dialog) {
 
 bool win32application::ChooseFont(platform::fontspec& font) { return RunFontDialog(font, GetActiveWindow()); }
 
+bool win32application::ChooseColour(platform::colour& chosen) { return RunColourDialog(chosen, GetActiveWindow()); }
+
 bool win32application::BringForwardOtherWindow(std::string_view caption, uint32_t identity,
                                                const platform::window& self) {
     const HWND own = static_cast<const win32window&>(self).Handle();

@@ -29,6 +29,7 @@ public:
     std::unique_ptr<platform::bitmap> CreateBitmap(platform::extent size) override;
     bool ChooseFile(platform::filedialog& dialog) override;
     bool ChooseFont(platform::fontspec& font) override;
+    bool ChooseColour(platform::colour& chosen) override;
     bool BringForwardOtherWindow(std::string_view caption, uint32_t identity, const platform::window& self) override;
     bool HasPrinter() override;
     bool ChoosePrint(platform::printrequest& request) override;

@@ -231,6 +231,10 @@ void win32dialogform::SetClientSize(platform::extent client) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void win32dialogform::Invalidate() {
+    if (Handle() != nullptr) InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 platform::extent win32dialogform::WindowSize() const {
     RECT bounds{};
     GetWindowRect(Handle(), &bounds);

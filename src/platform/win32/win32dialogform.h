@@ -32,6 +32,7 @@ public:
     void SetEditText(size_t index, std::string_view text) override;
     void FocusEdit(size_t index) override;
     void SetClientSize(platform::extent client) override;
+    void Invalidate() override;
     platform::extent WindowSize() const override;
     void MoveTo(platform::point topleft) override;
     void StayOnTop() override;

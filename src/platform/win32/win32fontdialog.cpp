@@ -19,4 +19,20 @@ bool RunFontDialog(platform::fontspec& font, HWND owner) {
     return true;
 }
 
+bool RunColourDialog(platform::colour& chosen, HWND owner) {
+    const COLORREF start = (chosen & 0x80000000u) ? GetSysColor(static_cast<int>(chosen & 0xFF)) : chosen;
+    COLORREF custom[16];
+    for (COLORREF& entry : custom) entry = RGB(255, 255, 255);
+    custom[0] = start;
+    CHOOSECOLORW request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = owner;
+    request.rgbResult = start;
+    request.lpCustColors = custom;
+    request.Flags = CC_RGBINIT;
+    if (!ChooseColorW(&request)) return false;
+    chosen = request.rgbResult & 0xFFFFFFu;
+    return true;
+}
+
 }  // namespace quillmap::win32

@@ -9,4 +9,8 @@ namespace quillmap::win32 {
 // one, which is then in it.
 bool RunFontDialog(platform::fontspec& font, HWND owner);
 
+// ChooseColor owned by the given window, starting with the colour given, which is also the
+// first custom colour; a colour of the system's scheme starts as what it shows now.
+bool RunColourDialog(platform::colour& chosen, HWND owner);
+
 }  // namespace quillmap::win32

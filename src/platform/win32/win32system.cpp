@@ -2,6 +2,10 @@
 
 #include "platform/win32/winapi.h"
 
+#include <cwchar>
+
+#include "platform/win32/textcodec.h"
+
 namespace quillmap::win32 {
 
 // The default sound, as MessageBeep(0) plays it.
@@ -33,6 +37,24 @@ platform::rect win32system::WorkArea() {
         return {0, 0, screen.width, screen.height};
     }
     return {area.left, area.top, area.right, area.bottom};
+}
+
+platform::fontspec win32system::MessageBoxFont() {
+    // The structure's size as this build declares it: it differs between the 32- and 64-bit
+    // programs, and the system checks it.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    platform::fontspec font;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return font;
+    const LOGFONTW& message = metrics.lfMessageFont;
+    font.face = Cp1251FromWide({message.lfFaceName, wcsnlen(message.lfFaceName, LF_FACESIZE)});
+    font.height = message.lfHeight;
+    font.charset = message.lfCharSet;
+    font.style = static_cast<uint8_t>((message.lfWeight > 500 ? platform::fsBold : 0) |
+                                      (message.lfItalic ? platform::fsItalic : 0) |
+                                      (message.lfUnderline ? platform::fsUnderline : 0) |
+                                      (message.lfStrikeOut ? platform::fsStrikeout : 0));
+    return font;
 }
 
 }  // namespace quillmap::win32

@@ -15,6 +15,7 @@ public:
     platform::extent ScreenSize() override;
     platform::point CursorPos() override;
     platform::rect WorkArea() override;
+    platform::fontspec MessageBoxFont() override;
     platform::files& Files() override { return files_; }
     platform::clipboard& Clipboard() override { return clipboard_; }
 

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "dialogs/nastrojki.h"
+#include "platform/application.h"
+#include "platform/system.h"
+
+namespace quillmap {
+
+inline constexpr std::string_view FineSettingsTitle = "Тонкая настройка";
+inline constexpr platform::extent FineSettingsClient{651, 394};
+
+// Where the parts of the fine settings dialog go, in client coordinates.
+namespace finesettingslayout {
+inline constexpr platform::point Attention{8, 8};
+inline constexpr platform::point Warning{136, 8};
+inline constexpr platform::rect Grid{8, 72, 8 + 289, 72 + 276};
+inline constexpr int32_t GridRowHeight = 20;
+inline constexpr int32_t KeyColumnWidth = 160;
+inline constexpr platform::rect Description{312, 72, 312 + 329, 72 + 273};
+inline constexpr platform::rect Done{176, 360, 176 + 121, 360 + 25};
+inline constexpr platform::rect Cancel{360, 360, 360 + 113, 360 + 25};
+}  // namespace finesettingslayout
+
+inline constexpr std::string_view AttentionText = "ВНИМАНИЕ!";
+inline constexpr std::string_view WarningText =
+    "Ответственность за все последствия, вызванные изменениями ниже-\n\r"
+    "указанных параметров ложится на Вас. При некоторых значениях пара-\n\r"
+    "метров программа может начать работать нестабильно.";
+
+// The top left corner of the dialog shown at the mouse: centred across the pointer with its top
+// there, kept inside the work area's width, and above the pointer when it would reach below the
+// work area's height.
+platform::point PlaceFineSettings(platform::point mouse, platform::extent window, const platform::rect& workarea);
+
+// The fine settings dialog: every setting as a row of key and value text, with a panel that
+// explains the selected one. Modeless; made hidden at start-up and kept to the end. "Готово"
+// applies every accepted value; "Отмена", Esc and losing activation drop the edits.
+//
+// The grid's own events arrive through SelectCell, EditCell, GridEnter and DoubleClickCell.
+class TForm7 final : private platform::dialogevents {
+public:
+    static constexpr size_t DoneButton = 0;
+    static constexpr size_t CancelButton = 1;
+
+    TForm7(platform::application& app, platform::system& system);
+    TForm7(const TForm7&) = delete;
+    TForm7& operator=(const TForm7&) = delete;
+
+    // What the main window does when values are applied or the dialog goes; set once by it.
+    settingshooks hooks;
+
+    // "Тонкая настройка...": every cell from the settings, row 2 selected, at the mouse.
+    void Show();
+    bool Visible() const { return form_->Visible(); }
+
+    // The grid's events.
+    void SelectCell(int32_t row);
+    void EditCell(std::string text) { grid_.Edit(std::move(text)); }
+    // Enter in the grid.
+    void GridEnter() { grid_.Validate(); }
+    void DoubleClickCell();
+
+    void Button1Click();
+    void Button2Click();
+
+    const nastrojki& Grid() const { return grid_; }
+    platform::dialogform& Form() { return *form_; }
+
+private:
+    void OnShow(platform::canvas& measuring) override;
+    void OnPaint(platform::canvas& surface) override;
+    void OnButtonClick(size_t index) override;
+    void OnKeyPress(char key) override;
+    void OnClose() override { FormDeactivate(); }
+    void OnActivate(bool active) override;
+    // Hides the dialog without applying anything.
+    void FormDeactivate();
+    void DrawDescription(platform::canvas& surface);
+
+    platform::system& system_;
+    nastrojki grid_;
+    platform::fontspec descriptionfont_;
+    std::unique_ptr<platform::dialogform> form_;
+    // Between Show and the hiding: hiding makes the window lose activation, which must not
+    // cancel a second time.
+    bool shown_ = false;
+};
+
+}  // namespace quillmap
