@@ -4,15 +4,20 @@
 #include <string>
 #include <vector>
 
+#include "app/dialogforms.h"
 #include "app/statefile.h"
 #include "app/tform1.h"
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
 #include "support/scratchfolder.h"
+#include "support/menutext.h"
 #include "support/settingsguard.h"
+#include "support/utf8.h"
 
 namespace quillmap {
 namespace {
+
+using testing::ItemCalled;
 
 struct formstate : ::testing::Test {
     formstate() {
@@ -114,6 +119,31 @@ TEST_F(formstate, AStateFileThatCannotBeWrittenIsReportedAndTheProgramStillEnds)
     EXPECT_TRUE(app.Terminated());
     std::ifstream old(folder / "data.dat", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old");
+}
+
+TEST_F(formstate, TheFineSettingsDialogOpensFromTheMenuAndTheViewFollowsWhatItApplies) {
+    Tform1 form(app, system);
+    dialogforms dialogs(app, system);
+    form.SetFineSettings(dialogs.FineSettings());
+    TForm7& dialog = dialogs.FineSettings();
+    form.Menu().OnTop().Click();
+    const int32_t width = form.View().ContentWidth();
+    ItemCalled(form.Menu().Extra(), testing::Utf8(u8"Тонкая настройка...")).Click();
+    EXPECT_TRUE(dialog.Visible());
+    // The dialog is seen above a window that stays on top of others.
+    EXPECT_FALSE(app.Windows().at(0)->Topmost());
+    dialog.SelectCell(FindSetting("TextBaseSyst")->row);
+    dialog.EditCell("10");
+    dialog.GridEnter();
+    dialog.SelectCell(FindSetting("SaveOnF2")->row);
+    dialog.DoubleClickCell();
+    dialog.Button1Click();
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_EQ(Settings().TextBaseSyst, 10);
+    // Three digits to a code now: the rows are wider.
+    EXPECT_GT(form.View().ContentWidth(), width);
+    EXPECT_EQ(form.Menu().AllRemoved().Shortcut(), "F12");
+    EXPECT_TRUE(app.Windows().at(0)->Topmost());
 }
 
 }  // namespace

@@ -109,6 +109,7 @@ TEST_F(MainMenu, WiredCommandsRunTheirHandlers) {
         {u8"Правка", u8"Вставить"},     {u8"Правка", u8"Выделить всё"},
         {u8"Формат", u8"Строка состояния"}, {u8"Формат", u8"Всё лишнее убрано"},
         {u8"Формат", u8"Поверх других окон"}, {u8"Формат", u8"Шрифт..."},
+        {u8"Дополнительно", u8"Тонкая настройка..."},
         {u8"Помощь", u8"Информация о документе..."}, {u8"Помощь", u8"Справка..."},
         {u8"Плагины", u8"Скачать новый..."}};
     for (const auto& [menu, caption] : wired) {
@@ -116,7 +117,7 @@ TEST_F(MainMenu, WiredCommandsRunTheirHandlers) {
         Item(menu, caption).Click();
     }
     EXPECT_EQ(log.runs, (lines{"new", "open", "save", "saveas", "print", "exit", "cut", "copy", "paste", "selectall",
-                               "statusbar", "allremoved", "ontop", "font", "documentinfo", "help",
+                               "statusbar", "allremoved", "ontop", "font", "finesettings", "documentinfo", "help",
                                "downloadplugins"}));
 }
 
@@ -141,7 +142,6 @@ TEST_F(MainMenu, CommandsOfLaterWorkAreDisabledAndDoNothing) {
         {u8"Формат", u8"Настройка шкурки..."},
         {u8"Дополнительно", u8"Закрепить за расширениями..."},
         {u8"Дополнительно", u8"Закрепить внешний вид за файлами..."},
-        {u8"Дополнительно", u8"Тонкая настройка..."},
         {u8"Помощь", u8"О программе..."}};
     for (const auto& [menu, caption] : later) {
         EXPECT_FALSE(Item(menu, caption).Enabled()) << Utf8(caption);

@@ -2,12 +2,15 @@
 
 namespace quillmap {
 
-dialogforms::dialogforms(platform::application& app) {
-    for (auto& form : forms_) form = app.CreateForm({}, *this);
+dialogforms::dialogforms(platform::application& app, platform::system& system) {
+    for (auto& form : before_) form = app.CreateForm({}, *this);
+    finesettings_ = std::make_unique<TForm7>(app, system);
+    for (auto& form : after_) form = app.CreateForm({}, *this);
 }
 
 void dialogforms::OnClose() {
-    for (auto& form : forms_) form->Hide();
+    for (auto& form : before_) form->Hide();
+    for (auto& form : after_) form->Hide();
 }
 
 }  // namespace quillmap

@@ -3,7 +3,9 @@
 #include <array>
 #include <memory>
 
+#include "dialogs/tform7.h"
 #include "platform/application.h"
+#include "platform/system.h"
 
 namespace quillmap {
 
@@ -13,7 +15,9 @@ namespace quillmap {
 // place in that order.
 class dialogforms final : private platform::windowevents {
 public:
-    explicit dialogforms(platform::application& app);
+    dialogforms(platform::application& app, platform::system& system);
+
+    TForm7& FineSettings() { return *finesettings_; }
 
 private:
     void OnPaint(platform::canvas&) override {}
@@ -21,7 +25,10 @@ private:
     // Closing a dialog only hides it: it lives until the program ends.
     void OnClose() override;
 
-    std::array<std::unique_ptr<platform::window>, 8> forms_;
+    // Find, replace and pinned files before the fine settings; the others after them.
+    std::array<std::unique_ptr<platform::window>, 3> before_;
+    std::unique_ptr<TForm7> finesettings_;
+    std::array<std::unique_ptr<platform::window>, 4> after_;
 };
 
 }  // namespace quillmap

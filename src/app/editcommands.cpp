@@ -22,6 +22,7 @@ mainmenuhandlers Tform1::MenuHandlers() {
     handlers.allremoved = [this] { ToggleAllRemoved(); };
     handlers.ontop = [this] { ToggleOnTop(); };
     handlers.font = [this] { ChooseFont(); };
+    handlers.finesettings = [this] { ShowFineSettings(); };
     handlers.help = [this] { Help(); };
     handlers.documentinfo = [this] { DocumentInfo(false); };
     handlers.downloadplugins = [this] { DownloadPlugins(); };

@@ -18,7 +18,7 @@ mainmenu::mainmenu(platform::application& app, const mainmenuhandlers& handlers,
     format_ = &bar_->Add("Формат").Items();
     BuildFormat(handlers, saveonf2);
     extra_ = &bar_->Add("Дополнительно").Items();
-    BuildExtra();
+    BuildExtra(handlers);
     BuildPlugins(bar_->Add("Плагины").Items(), handlers);
     BuildHelp(bar_->Add("Помощь").Items(), handlers);
 }
@@ -72,11 +72,11 @@ void mainmenu::BuildFormat(const mainmenuhandlers& handlers, bool saveonf2) {
     AddCommand(format, "Настройка шкурки...", "", {});
 }
 
-void mainmenu::BuildExtra() {
+void mainmenu::BuildExtra(const mainmenuhandlers& handlers) {
     platform::menu& extra = *extra_;
     AddCommand(extra, "Закрепить за расширениями...", "", {});
     AddCommand(extra, "Закрепить внешний вид за файлами...", "", {});
-    AddCommand(extra, "Тонкая настройка...", "", {});
+    AddCommand(extra, "Тонкая настройка...", "", handlers.finesettings);
     // The view's actions go below this line.
     extra.AddSeparator();
 }

@@ -25,6 +25,7 @@ struct mainmenuhandlers {
     menucommand allremoved;    // "Всё лишнее убрано"
     menucommand ontop;         // "Поверх других окон"
     menucommand font;          // "Шрифт..."
+    menucommand finesettings;  // "Тонкая настройка..."
     menucommand documentinfo;  // "Информация о документе..."
     menucommand help;          // "Справка..."
     menucommand downloadplugins;  // "Скачать новый..."
@@ -64,7 +65,7 @@ private:
     void BuildFile(platform::menu& file, const mainmenuhandlers& handlers);
     void BuildEdit(platform::menu& edit, const mainmenuhandlers& handlers);
     void BuildFormat(const mainmenuhandlers& handlers, bool saveonf2);
-    void BuildExtra();
+    void BuildExtra(const mainmenuhandlers& handlers);
     static void BuildPlugins(platform::menu& plugins, const mainmenuhandlers& handlers);
     static void BuildHelp(platform::menu& help, const mainmenuhandlers& handlers);
 

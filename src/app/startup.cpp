@@ -13,7 +13,8 @@ int RunProgram(platform::application& app, platform::system& system, const std::
     app.SetTitle(ApplicationTitle);
     app.SetHelpFile(HelpFileName);
     Tform1 form1(app, system);
-    const dialogforms dialogs(app);
+    dialogforms dialogs(app, system);
+    form1.SetFineSettings(dialogs.FineSettings());
     form1.LoadState();
     // Messages are written large in every run, whatever the state file held.
     Settings().TextSize = 16;

@@ -19,6 +19,8 @@
 
 namespace quillmap {
 
+class TForm7;
+
 // The main window: lives from start to end of the program. It draws its view into an off-screen
 // picture, copies that to the screen, keeps the scroll bars, the status bar and the caret.
 class Tform1 final : public platform::windowevents {
@@ -86,6 +88,9 @@ public:
     void ToggleOnTop();
     // "Шрифт...": the codes and texts in a font the user chooses.
     void ChooseFont();
+    // "Тонкая настройка...": the dialog made at start-up, whose applied values the window follows.
+    void SetFineSettings(TForm7& dialog);
+    void ShowFineSettings();
     // "Информация о документе...": a message beside the window, or at the mouse when the command
     // came from a menu clicked with it.
     void DocumentInfo(bool fromkeyboard);
@@ -238,6 +243,7 @@ private:
     // dialog is up they wait aside, so that its activations do not raise them.
     std::vector<uintptr_t> loweredwindows_;
     std::vector<uintptr_t> dialogwindows_;
+    TForm7* finesettings_ = nullptr;
     // What data.dat held besides the settings; the parts later work fills are kept as read.
     statedata state_;
 

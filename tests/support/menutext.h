@@ -39,6 +39,7 @@ struct commandlog {
         handlers.allremoved = Log("allremoved");
         handlers.ontop = Log("ontop");
         handlers.font = Log("font");
+        handlers.finesettings = Log("finesettings");
         handlers.documentinfo = Log("documentinfo");
         handlers.help = Log("help");
         handlers.downloadplugins = Log("downloadplugins");
