@@ -51,7 +51,8 @@ else
 fi
 
 # A drag across the first row's codes selects them: the selection's colour shows there.
-xdotool mousemove 110 80 mousedown 1 mousemove 200 80 mousemove 260 80 mouseup 1
+xdotool mousemove --window "$WINDOW" 110 80 mousedown 1 mousemove --window "$WINDOW" 200 80 \
+    mousemove --window "$WINDOW" 260 80 mouseup 1
 sleep 1
 screenshot "$OUTDIR/dragged.png"
 e2e_log "screenshot: $OUTDIR/dragged.png"

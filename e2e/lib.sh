@@ -33,7 +33,7 @@ e2e_fail() {
 # output folder: EXE becomes the program's absolute path and OUTDIR the folder's, made if need
 # be (status 2 if it cannot be). With --exe-must-exist, a program that is not there is reported
 # before anything is made, with status 2.
-# shellcheck disable=SC2034  # EXE and OUTDIR are the script's
+# shellcheck disable=SC2034  # EXE, BUILT_EXE and OUTDIR are the script's
 e2e_begin() {
     local exe_must_exist=""
     if [ "$1" = --exe-must-exist ]; then
@@ -53,9 +53,14 @@ e2e_begin() {
         e2e_fail "no such program: $1"
         exit 2
     fi
-    EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+    BUILT_EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
     mkdir -p "$2" || exit 2
     OUTDIR=$(cd "$2" && pwd)
+    # Each test runs its own copy of the program, in a folder of its own: the program keeps its
+    # state file beside itself, and one test's must not set up the next one's window.
+    EXE=$BUILT_EXE
+    mkdir -p "$OUTDIR/program" && rm -f "$OUTDIR/program/data.dat" &&
+        cp "$BUILT_EXE" "$OUTDIR/program/" 2>/dev/null && EXE="$OUTDIR/program/$(basename "$BUILT_EXE")"
 }
 
 # What the standard cleanup ends besides Wine and the X server: PROGRAM_PID, the program under

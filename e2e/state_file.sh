@@ -11,12 +11,8 @@ e2e_begin "EXE OUTDIR GIF" 3 "$@"
 GIF=$3
 e2e_install_cleanup
 
-# The program in a folder of its own, where it keeps its state file.
-mkdir -p "$OUTDIR/program"
-cp "$EXE" "$OUTDIR/program/quillmap.exe"
-EXE="$OUTDIR/program/quillmap.exe"
-STATE="$OUTDIR/program/data.dat"
-rm -f "$STATE"
+# The test's own copy of the program keeps its state file beside it.
+STATE="$(dirname "$EXE")/data.dat"
 
 e2e_run_on_copy first.gif || exit 1
 xdotool key --clearmodifiers alt+F4

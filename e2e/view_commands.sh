@@ -39,7 +39,7 @@ e2e_log "screenshot: $OUTDIR/pasted.png"
 
 # "Формат", then its second item, "Число столбцов...": the window opens at the mouse with its
 # number selected. 4 and Enter, then Esc to put it away.
-xdotool mousemove 133 32 click 1
+xdotool mousemove --window "$WINDOW" 133 32 click 1
 sleep 1
 keys Down Down Return
 sleep 1

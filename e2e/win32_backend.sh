@@ -9,7 +9,7 @@ set -u
 . "$(dirname "$0")/lib.sh"
 
 e2e_begin "EXE OUTDIR" 2 "$@"
-CHECKS=${EXE%/*}/quillmap_win32_checks.exe
+CHECKS=${BUILT_EXE%/*}/quillmap_win32_checks.exe
 if [ ! -f "$CHECKS" ]; then
     e2e_fail "no such program: $CHECKS"
     exit 2
