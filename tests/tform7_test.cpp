@@ -235,7 +235,14 @@ TEST_F(FineSettingsGrid, DrawsHeaderKeysValuesAndTheSelection) {
         EXPECT_EQ(texts[s.text].at, s.at) << s.text;
         EXPECT_EQ(texts[s.text].fill, s.fill) << s.text;
     }
-    EXPECT_FALSE(texts.count("LeftMargin")) << "row 13 is below the grid";
+    // Row 13 shows only as far as the frame lets it.
+    ASSERT_TRUE(texts.count("LeftMargin"));
+    EXPECT_EQ(texts["LeftMargin"].at, (platform::point{11, 336}));
+    platform::rect cut;
+    for (const auto& op : Form().Surface().Operations())
+        if (op.what == platform::drawop::kind::clip) cut = op.area;
+    EXPECT_EQ(cut, (platform::rect{170, 333, 296, 347})) << "the last cell drawn is cut at the frame";
+    EXPECT_FALSE(texts.count("RightMargin"));
 }
 
 TEST_F(FineSettingsGrid, ClicksSelectRowsAndTheEditorFeedsTheCell) {

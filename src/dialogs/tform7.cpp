@@ -240,18 +240,23 @@ void TForm7::DrawGrid(platform::canvas& surface) {
     surface.Rectangle(grid);
     const int32_t keyleft = grid.left + finesettingslayout::GridLine;
     const int32_t keyright = keyleft + finesettingslayout::KeyColumnWidth;
+    const int32_t inside = grid.bottom - finesettingslayout::GridLine;
     const int32_t selected = grid_.Selected();
-    for (int32_t place = 0; place < finesettingslayout::VisibleRows; ++place) {
+    // The whole rows in view, and the top of the next one as far as the frame shows it.
+    for (int32_t place = 0; place <= finesettingslayout::VisibleRows; ++place) {
         const int32_t row = place == 0 ? 0 : toprow_ + place - 1;
         if (row >= SettingsGridRows) break;
-        const platform::rect value = *ValueCell(row);
+        const int32_t top = PlaceTop(place);
+        const int32_t bottom = std::min(top + finesettingslayout::GridRowHeight - finesettingslayout::GridLine, inside);
+        if (top >= bottom) break;
         // The header and the key column are fixed cells; the selected row's key is highlighted,
         // its value lies under the editor.
         const platform::colour keyfill = row == selected ? platform::clHighlight : platform::clBtnFace;
         const platform::colour keytext = row == selected ? platform::clHighlightText : platform::clWindowText;
         const platform::colour valuefill = row == 0 ? platform::clBtnFace : platform::clWindow;
-        DrawCell(surface, {keyleft, value.top, keyright, value.bottom}, nastrojki::KeyCell(row), keyfill, keytext);
-        DrawCell(surface, value, grid_.Cell(row), valuefill, platform::clWindowText);
+        DrawCell(surface, {keyleft, top, keyright, bottom}, nastrojki::KeyCell(row), keyfill, keytext);
+        DrawCell(surface, {finesettingslayout::ValueColumnLeft, top, grid.right - finesettingslayout::GridLine, bottom},
+                 grid_.Cell(row), valuefill, platform::clWindowText);
     }
 }
 
