@@ -1,5 +1,7 @@
 #include "dialogs/tform7.h"
 
+#include <algorithm>
+
 #include "dialogs/showtext.h"
 
 namespace quillmap {
@@ -12,6 +14,28 @@ constexpr std::string_view DescriptionCaption = "Описание";
 
 const platform::fontspec AttentionFont{"Arial", -19, platform::DefaultCharset, platform::fsBold, Red};
 const platform::fontspec LabelFont{"MS Sans Serif", -11, platform::DefaultCharset, 0, platform::clBlack};
+constexpr platform::colour GridLineColour = platform::Rgb(192, 192, 192);
+// Where a cell's text starts inside it.
+constexpr platform::point CellTextOffset{2, 3};
+// The page keys move the selection by a screenful less one row, as grids do.
+constexpr int32_t PageRows = finesettingslayout::VisibleSettingRows - 1;
+constexpr int32_t LastTopRow = SettingsGridRows - finesettingslayout::VisibleSettingRows;
+
+// A cell's text, cut at the cell's edges.
+void DrawCell(platform::canvas& surface, const platform::rect& cell, std::string_view text, platform::colour fill,
+              platform::colour ink) {
+    surface.SetBrush(fill);
+    surface.FillRect(cell);
+    surface.SetFont({LabelFont.face, LabelFont.height, LabelFont.charset, 0, ink});
+    surface.SetClipRect(cell);
+    surface.TextOut({cell.left + CellTextOffset.x, cell.top + CellTextOffset.y}, text, fill);
+    surface.ClearClip();
+}
+
+// The top of the row shown in the given place under the grid's frame, the header being place 0.
+int32_t PlaceTop(int32_t place) {
+    return finesettingslayout::Grid.top + finesettingslayout::GridLine + place * finesettingslayout::GridRowHeight;
+}
 
 }  // namespace
 
@@ -34,12 +58,107 @@ TForm7::TForm7(platform::application& app, platform::system& system)
     form_->SetButtonBounds(DoneButton, finesettingslayout::Done);
     form_->SetButtonBounds(CancelButton, finesettingslayout::Cancel);
     form_->SetClientSize(FineSettingsClient);
+    form_->AddEdit();
+    form_->SetEditFont(CellEditor, LabelFont);
 }
 
 void TForm7::Show() {
     grid_.Load(Settings());
+    toprow_ = 1;
+    wheelrest_ = 0;
     shown_ = true;
+    PlaceEditor();
     form_->Show();
+    // The grid has the keyboard, on the selected value.
+    form_->FocusEdit(CellEditor);
+}
+
+std::optional<platform::rect> TForm7::ValueCell(int32_t row) const {
+    int32_t place = 0;
+    if (row != 0) {
+        if (row < toprow_ || row >= toprow_ + finesettingslayout::VisibleSettingRows) return std::nullopt;
+        place = row - toprow_ + 1;
+    }
+    const int32_t top = PlaceTop(place);
+    return platform::rect{finesettingslayout::ValueColumnLeft, top,
+                          finesettingslayout::Grid.right - finesettingslayout::GridLine,
+                          top + finesettingslayout::GridRowHeight - finesettingslayout::GridLine};
+}
+
+std::optional<int32_t> TForm7::RowAt(platform::point at) const {
+    const platform::rect& grid = finesettingslayout::Grid;
+    if (at.x < grid.left + finesettingslayout::GridLine || at.x >= grid.right - finesettingslayout::GridLine ||
+        at.y < PlaceTop(0)) {
+        return std::nullopt;
+    }
+    const int32_t place = (at.y - PlaceTop(0)) / finesettingslayout::GridRowHeight;
+    if (place >= finesettingslayout::VisibleRows) return std::nullopt;
+    if (place == 0) return 0;
+    const int32_t row = toprow_ + place - 1;
+    if (row >= SettingsGridRows) return std::nullopt;
+    return row;
+}
+
+void TForm7::PlaceEditor() {
+    const int32_t selected = grid_.Selected();
+    if (selected < toprow_) toprow_ = selected;
+    if (selected >= toprow_ + finesettingslayout::VisibleSettingRows)
+        toprow_ = selected - finesettingslayout::VisibleSettingRows + 1;
+    toprow_ = std::clamp(toprow_, 1, LastTopRow);
+    form_->SetEditBounds(CellEditor, *ValueCell(selected));
+    placing_ = true;
+    form_->SetEditText(CellEditor, grid_.Cell(selected));
+    placing_ = false;
+    if (form_->Visible()) form_->FocusEdit(CellEditor);
+    form_->Invalidate();
+}
+
+void TForm7::MoveSelection(int32_t rows) {
+    const int32_t row = std::clamp(grid_.Selected() + rows, 1, SettingsGridRows - 1);
+    if (row != grid_.Selected()) SelectCell(row);
+}
+
+bool TForm7::OnEditKey(size_t, char key) {
+    if (key == '\r') {
+        GridEnter();
+        return true;
+    }
+    OnKeyPress(key);
+    return key == platform::EscapeKey;
+}
+
+void TForm7::OnEditChange(size_t index) {
+    if (!placing_ && index == CellEditor) EditCell(form_->EditText(CellEditor));
+}
+
+bool TForm7::OnEditKeyDown(size_t, platform::keycode key) {
+    switch (key) {
+    case platform::vkUp: MoveSelection(-1); return true;
+    case platform::vkDown: MoveSelection(1); return true;
+    case platform::vkPrior: MoveSelection(-PageRows); return true;
+    case platform::vkNext: MoveSelection(PageRows); return true;
+    default: return false;
+    }
+}
+
+void TForm7::OnMouseDown(platform::point at) {
+    const std::optional<int32_t> row = RowAt(at);
+    if (row && *row > 0) SelectCell(*row);
+}
+
+void TForm7::OnDoubleClick(platform::point at) {
+    const std::optional<int32_t> row = RowAt(at);
+    if (!row || *row == 0 || !ValueCell(*row)->Contains(at)) return;
+    if (*row != grid_.Selected()) SelectCell(*row);
+    DoubleClickCell();
+}
+
+void TForm7::OnMouseWheel(platform::point, int32_t delta) {
+    // As in grids, each notch moves the selection a row, away from the user being up.
+    wheelrest_ += delta;
+    const int32_t notches = wheelrest_ / platform::WheelNotch;
+    wheelrest_ -= notches * platform::WheelNotch;
+    if (notches != 0) MoveSelection(-notches);
 }
 
 void TForm7::OnShow(platform::canvas&) {
@@ -49,11 +168,17 @@ void TForm7::OnShow(platform::canvas&) {
 
 void TForm7::SelectCell(int32_t row) {
     grid_.Select(row);
-    form_->Invalidate();
+    PlaceEditor();
+}
+
+void TForm7::GridEnter() {
+    grid_.Validate();
+    // A refused text is back to the setting's value, which the editor must show.
+    PlaceEditor();
 }
 
 void TForm7::DoubleClickCell() {
-    if (grid_.DoubleClick()) form_->Invalidate();
+    if (grid_.DoubleClick()) PlaceEditor();
 }
 
 void TForm7::Button1Click() {
@@ -103,7 +228,36 @@ void TForm7::OnPaint(platform::canvas& surface) {
         y += surface.TextExtent("W").height;
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
     }
+    DrawGrid(surface);
     DrawDescription(surface);
+}
+
+void TForm7::DrawGrid(platform::canvas& surface) {
+    const platform::rect& grid = finesettingslayout::Grid;
+    // The frame, with the lines' colour inside: the cells leave it showing between them.
+    surface.SetPen({platform::clBtnShadow, 1, platform::penmode::copy});
+    surface.SetBrush(GridLineColour);
+    surface.Rectangle(grid);
+    const int32_t keyleft = grid.left + finesettingslayout::GridLine;
+    const int32_t keyright = keyleft + finesettingslayout::KeyColumnWidth;
+    const int32_t inside = grid.bottom - finesettingslayout::GridLine;
+    const int32_t selected = grid_.Selected();
+    // The whole rows in view, and the top of the next one as far as the frame shows it.
+    for (int32_t place = 0; place <= finesettingslayout::VisibleRows; ++place) {
+        const int32_t row = place == 0 ? 0 : toprow_ + place - 1;
+        if (row >= SettingsGridRows) break;
+        const int32_t top = PlaceTop(place);
+        const int32_t bottom = std::min(top + finesettingslayout::GridRowHeight - finesettingslayout::GridLine, inside);
+        if (top >= bottom) break;
+        // The header and the key column are fixed cells; the selected row's key is highlighted,
+        // its value lies under the editor.
+        const platform::colour keyfill = row == selected ? platform::clHighlight : platform::clBtnFace;
+        const platform::colour keytext = row == selected ? platform::clHighlightText : platform::clWindowText;
+        const platform::colour valuefill = row == 0 ? platform::clBtnFace : platform::clWindow;
+        DrawCell(surface, {keyleft, top, keyright, bottom}, nastrojki::KeyCell(row), keyfill, keytext);
+        DrawCell(surface, {finesettingslayout::ValueColumnLeft, top, grid.right - finesettingslayout::GridLine, bottom},
+                 grid_.Cell(row), valuefill, platform::clWindowText);
+    }
 }
 
 void TForm7::DrawDescription(platform::canvas& surface) {

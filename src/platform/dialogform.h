@@ -7,10 +7,13 @@
 
 #include "platform/canvas.h"
 #include "platform/geometry.h"
+#include "platform/keys.h"
 
 namespace quillmap::platform {
 
 inline constexpr char EscapeKey = 27;
+// What one notch of the mouse wheel turns.
+inline constexpr int32_t WheelNotch = 120;
 
 // What a dialog window tells its owner.
 class dialogevents {
@@ -34,6 +37,21 @@ public:
         OnKeyPress(key);
         return key == '\r' || key == EscapeKey;
     }
+    // The text of an edit box changed, by typing or by SetEditText.
+    virtual void OnEditChange(size_t /*index*/) {}
+    // A key pressed in an edit box that types no character (arrows, page keys): true when the
+    // owner used it up and the box must not act on it.
+    virtual bool OnEditKeyDown(size_t /*index*/, keycode /*key*/) { return false; }
+    // The left mouse button went down on the window itself, not on one of its controls; in client
+    // coordinates.
+    virtual void OnMouseDown(point /*at*/) {}
+    // A double click of the left button on the window or on one of its edit boxes, in the
+    // window's client coordinates.
+    virtual void OnDoubleClick(point /*at*/) {}
+    // The mouse wheel turned while the window or one of its controls had the keyboard: notches
+    // away from the user are positive, one notch being WheelNotch; the pointer in client
+    // coordinates.
+    virtual void OnMouseWheel(point /*at*/, int32_t /*delta*/) {}
 
 protected:
     ~dialogevents() = default;

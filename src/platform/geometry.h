@@ -24,6 +24,8 @@ struct rect {
     int32_t bottom = 0;
     int32_t Width() const { return right - left; }
     int32_t Height() const { return bottom - top; }
+    // Right and bottom edges are outside, as with Windows' rectangles.
+    bool Contains(point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
     friend bool operator==(const rect&, const rect&) = default;
 };
 
@@ -39,6 +41,10 @@ constexpr colour Rgb(uint8_t red, uint8_t green, uint8_t blue) {
 constexpr colour SystemColour(uint8_t index) { return 0x80000000u | index; }
 inline constexpr colour clBtnShadow = SystemColour(16);
 inline constexpr colour clBtnFace = SystemColour(15);
+inline constexpr colour clWindow = SystemColour(5);
+inline constexpr colour clWindowText = SystemColour(8);
+inline constexpr colour clHighlight = SystemColour(13);
+inline constexpr colour clHighlightText = SystemColour(14);
 
 inline constexpr colour clBlack = Rgb(0, 0, 0);
 inline constexpr colour clWhite = Rgb(255, 255, 255);

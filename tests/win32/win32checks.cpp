@@ -190,6 +190,92 @@ void ChecksOfEditBoxes(win32::win32application& app) {
     Check("a hidden one is not, and stays", !dialog.Visible() && !dialog.Destroyed());
 }
 
+// What the mouse and the edit box's other keys tell a dialog's owner.
+class mouserecord final : public platform::dialogevents {
+public:
+    void OnShow(platform::canvas&) override {}
+    void OnPaint(platform::canvas&) override {}
+    void OnButtonClick(size_t) override {}
+    void OnKeyPress(char) override {}
+    void OnClose() override {}
+    void OnActivate(bool) override {}
+    void OnEditChange(size_t index) override { changes.push_back(index); }
+    bool OnEditKeyDown(size_t, platform::keycode key) override {
+        keys.push_back(key);
+        return key == platform::vkDown;
+    }
+    void OnMouseDown(platform::point at) override { downs.push_back(at); }
+    void OnDoubleClick(platform::point at) override { doubles.push_back(at); }
+    void OnMouseWheel(platform::point at, int32_t delta) override { wheels.emplace_back(at, delta); }
+
+    std::vector<size_t> changes;
+    std::vector<platform::keycode> keys;
+    std::vector<platform::point> downs;
+    std::vector<platform::point> doubles;
+    std::vector<std::pair<platform::point, int32_t>> wheels;
+};
+
+// A click of the left button as the system sends it, the second of two in quick succession being
+// a double click on a window whose class asks for them.
+void ClickOn(HWND window, POINT at, bool second) {
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    SendMessageW(window, second ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, where);
+    SendMessageW(window, WM_LBUTTONUP, 0, where);
+}
+
+void ChecksOfMouseAndEditChanges(win32::win32application& app) {
+    mouserecord record;
+    const auto made = app.CreateDialogForm("Mouse", record);
+    auto& dialog = static_cast<win32::win32dialogform&>(*made);
+    dialog.AddButton("Go");
+    const size_t box = dialog.AddEdit();
+    dialog.SetClientSize({220, 120});
+    dialog.SetButtonBounds(0, {10, 80, 100, 110});
+    dialog.SetEditBounds(box, {100, 10, 200, 30});
+    dialog.MoveTo({140, 140});
+    dialog.Show();
+    Pump();
+    HWND window = dialog.Handle();
+    HWND edit = GetDlgItem(window, 0x1000);
+    Check("the dialog's class asks for double clicks", (GetClassLongPtrW(window, GCL_STYLE) & CS_DBLCLKS) != 0);
+
+    ClickOn(window, {30, 40}, false);
+    ClickOn(window, {30, 40}, true);
+    Check("a click on the window reaches the owner at its point",
+          record.downs == std::vector<platform::point>{{30, 40}});
+    Check("and the double click after it", record.doubles == std::vector<platform::point>{{30, 40}});
+
+    // The box stands over the owner's drawing: its double click comes out of it in the window's
+    // coordinates.
+    ClickOn(edit, {50, 10}, false);
+    ClickOn(edit, {50, 10}, true);
+    Check("a double click on an edit box reaches the owner at the window's point",
+          record.doubles == std::vector<platform::point>{{30, 40}, {150, 20}});
+    Check("the box's own click stays the box's", record.downs.size() == 1);
+
+    record.changes.clear();
+    dialog.FocusEdit(box);
+    TypeInto(edit, L'5');
+    Check("typing in the box tells the owner the text changed", record.changes == std::vector<size_t>{box});
+    dialog.SetEditText(box, "12");
+    Check("so does setting its text", record.changes == std::vector<size_t>{box, box});
+
+    PostMessageW(edit, WM_KEYDOWN, VK_LEFT, 1);
+    PostMessageW(edit, WM_KEYDOWN, VK_DOWN, 1);
+    Pump();
+    Check("the box's arrow keys reach the owner",
+          record.keys == std::vector<platform::keycode>{platform::vkLeft, platform::vkDown});
+
+    POINT pointer{60, 50};
+    ClientToScreen(window, &pointer);
+    SendMessageW(edit, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), MAKELPARAM(pointer.x, pointer.y));
+    Check("the wheel turned over the box reaches the owner, the pointer in client coordinates",
+          record.wheels.size() == 1 && record.wheels[0].first == platform::point{60, 50} &&
+              record.wheels[0].second == -platform::WheelNotch);
+    dialog.Hide();
+    Pump();
+}
+
 // A posted task runs from the message loop, after the code that posted it.
 void ChecksOfPostedTasks(win32::win32application& app) {
     std::vector<int> order;
@@ -412,6 +498,7 @@ int main() {
     win32::win32application app;
     ChecksOfDialogFocus(app);
     ChecksOfEditBoxes(app);
+    ChecksOfMouseAndEditChanges(app);
     ChecksOfPostedTasks(app);
     ChecksOfNameConversion();
     ChecksOfMinimumSize(app);

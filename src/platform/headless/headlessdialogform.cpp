@@ -39,6 +39,8 @@ void headlessdialogform::SetEditText(size_t index, std::string_view text) {
     edit& box = edits_.at(index);
     box.text = text;
     box.selected = false;
+    // Setting the text tells the owner as typing does, as Windows' edit boxes do.
+    events_->OnEditChange(index);
 }
 
 void headlessdialogform::FocusEdit(size_t index) {
@@ -51,6 +53,7 @@ void headlessdialogform::TypeInEdit(size_t index, std::string_view keys) {
     for (const char key : keys) {
         if (events_->OnEditKey(index, key) || destroyed_) continue;
         edit& box = edits_[index];
+        const std::string before = box.text;
         if (key == '\b') {
             if (box.selected) box.text.clear();
             else if (!box.text.empty()) box.text.pop_back();
@@ -60,7 +63,48 @@ void headlessdialogform::TypeInEdit(size_t index, std::string_view keys) {
             box.text += key;
         }
         box.selected = false;
+        if (box.text != before) events_->OnEditChange(index);
     }
+}
+
+void headlessdialogform::PressEditKey(size_t index, keycode key) {
+    if (destroyed_ || index >= edits_.size()) throw std::logic_error("a key in no edit box");
+    events_->OnEditKeyDown(index, key);
+}
+
+headlessdialogform::target headlessdialogform::TargetAt(point at) const {
+    for (size_t k = 0; k < buttons_.size(); ++k)
+        if (buttons_[k].bounds.Contains(at)) return {target::button, k};
+    for (size_t k = 0; k < edits_.size(); ++k)
+        if (edits_[k].bounds.Contains(at)) return {target::edit, k};
+    return {target::window, 0};
+}
+
+void headlessdialogform::ClickAt(point at) {
+    if (destroyed_ || !visible_) throw std::logic_error("a click on no window");
+    const target hit = TargetAt(at);
+    if (hit.kind == target::button) {
+        focused_ = hit.index;
+        focusededit_.reset();
+        ClickButton(hit.index);
+    } else if (hit.kind == target::edit) {
+        focusededit_ = hit.index;
+        edits_[hit.index].selected = false;
+    } else {
+        events_->OnMouseDown(at);
+    }
+}
+
+void headlessdialogform::DoubleClickAt(point at) {
+    const target first = TargetAt(at);
+    ClickAt(at);
+    if (destroyed_ || !visible_) return;
+    // Windows makes a double click of the second click only on the window the first went to
+    // (a control the first click moved there takes it as a click of its own), and a push button
+    // takes it as a second click.
+    const target second = TargetAt(at);
+    if (second == first && second.kind != target::button) events_->OnDoubleClick(at);
+    else ClickAt(at);
 }
 
 extent headlessdialogform::WindowSize() const {

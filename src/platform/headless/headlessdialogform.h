@@ -97,8 +97,25 @@ public:
     // owner first, and what it leaves the box types: Backspace takes the character before the
     // caret (at the end), others go in while the box has room.
     void TypeInEdit(size_t index, std::string_view keys);
+    // A key that types nothing (arrows, page keys) pressed in an edit box.
+    void PressEditKey(size_t index, keycode key);
+    // The left button at a point of the client area: a button there is clicked, an edit box there
+    // takes the keyboard (without selecting its text), the window itself hears anything else.
+    void ClickAt(point at);
+    // Two clicks in quick succession: the first as ClickAt, the second a double click that the
+    // window hears, also over an edit box, as on Windows.
+    void DoubleClickAt(point at);
+    // The wheel turned by delta (WheelNotch a notch, positive away from the user), the pointer at a point.
+    void WheelAt(point at, int32_t delta) { events_->OnMouseWheel(at, delta); }
 
 private:
+    // What the mouse is over at a point of the client area.
+    struct target {
+        enum kinds { window, button, edit } kind;
+        size_t index;
+        friend bool operator==(const target&, const target&) = default;
+    };
+    target TargetAt(point at) const;
     void Open();
 
     headlessapplication& app_;

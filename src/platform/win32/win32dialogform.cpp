@@ -23,6 +23,10 @@ constexpr UINT_PTR FirstEditId = 0x1000;
 // System colours are looked up when they are drawn, so they follow the user's scheme.
 COLORREF Resolved(platform::colour c) { return (c & 0xFF000000u) == 0x80000000u ? GetSysColor(c & 0xFF) : c; }
 
+platform::point PointOf(LPARAM lparam) {
+    return {static_cast<int16_t>(LOWORD(lparam)), static_cast<int16_t>(HIWORD(lparam))};
+}
+
 std::system_error LastError(const char* what) {
     return std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
 }
@@ -31,6 +35,8 @@ void RegisterDialogClass(HINSTANCE instance, WNDPROC procedure) {
     static const ATOM registered = [&] {
         WNDCLASSEXW dialog{};
         dialog.cbSize = sizeof dialog;
+        // Double clicks come as such, for the owner's own drawn controls.
+        dialog.style = CS_DBLCLKS;
         dialog.lpfnWndProc = procedure;
         dialog.hInstance = instance;
         dialog.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -354,13 +360,29 @@ LRESULT CALLBACK win32dialogform::EditProcedure(HWND edit, UINT message, WPARAM 
         if (message == WM_SETFOCUS) {
             self->focused_ = edit;
         }
+        const auto index = static_cast<size_t>(GetDlgCtrlID(edit)) - FirstEditId;
+        if (message == WM_KEYDOWN && self->events_.OnEditKeyDown(index, static_cast<platform::keycode>(wparam))) {
+            return 0;
+        }
+        if (message == WM_MOUSEWHEEL) {
+            // A single-line box has no use for the wheel: the window turns its own contents.
+            return SendMessageW(GetParent(edit), message, wparam, lparam);
+        }
+        if (message == WM_LBUTTONDBLCLK) {
+            // The box stands over the owner's drawing, which hears the double click in its place.
+            POINT at{static_cast<int16_t>(LOWORD(lparam)), static_cast<int16_t>(HIWORD(lparam))};
+            MapWindowPoints(edit, GetParent(edit), &at, 1);
+            self->events_.OnDoubleClick({at.x, at.y});
+            if (!IsWindow(edit)) {
+                return 0;
+            }
+        }
         if (message == WM_CHAR) {
             if (wparam == L'\t') {
                 return 0;
             }
             const wchar_t typed = static_cast<wchar_t>(wparam);
             const std::string converted = Cp1251FromWide(std::wstring_view(&typed, 1));
-            const auto index = static_cast<size_t>(GetDlgCtrlID(edit)) - FirstEditId;
             // The owner may hide or destroy the window here: then the box is not touched again.
             const bool used = !converted.empty() && self->events_.OnEditKey(index, converted.front());
             if (used || !IsWindow(edit)) {
@@ -398,7 +420,25 @@ LRESULT win32dialogform::Handle(HWND window, UINT message, WPARAM wparam, LPARAM
             events_.OnButtonClick(LOWORD(wparam) - FirstButtonId);
             return 0;
         }
+        if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) >= FirstEditId &&
+            LOWORD(wparam) < FirstEditId + edits_.size()) {
+            events_.OnEditChange(LOWORD(wparam) - FirstEditId);
+            return 0;
+        }
         break;
+    case WM_LBUTTONDOWN:
+        events_.OnMouseDown(PointOf(lparam));
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        events_.OnDoubleClick(PointOf(lparam));
+        return 0;
+    case WM_MOUSEWHEEL: {
+        // The wheel's message carries the pointer in screen coordinates.
+        POINT at{static_cast<int16_t>(LOWORD(lparam)), static_cast<int16_t>(HIWORD(lparam))};
+        ScreenToClient(window, &at);
+        events_.OnMouseWheel({at.x, at.y}, GET_WHEEL_DELTA_WPARAM(wparam));
+        return 0;
+    }
     case WM_CHAR:
         KeyPreview(static_cast<wchar_t>(wparam));
         return 0;
