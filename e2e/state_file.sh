@@ -2,7 +2,8 @@
 # End-to-end: data.dat beside quillmap.exe. A first run without it writes one when the window
 # closes; with its codes' base set to 10 and its row to 12 codes, the next run shows the codes in
 # base 10, twelve to a row (read back through the clipboard as the view copies them), and writes
-# the state file again with those values kept. Screenshot: the codes in base 10.
+# the state file again with those values kept. "Тонкая настройка..." then sets base 8, and the
+# codes follow at once. Screenshots: the codes in base 10, the dialog, the codes in base 8.
 # Usage: state_file.sh EXE OUTDIR GIF
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -45,11 +46,39 @@ keys ctrl+shift+c
 COPIED=$(timeout 10 xclip -selection clipboard -o 2>/dev/null | tr '\r' '|')
 EXPECTED=$(head -c 13 "$GIF" | od -An -tu1 -w13 | awk '{ for (i = 1; i <= NF; i++) printf "%03d%s", $i, (i == 12 ? "|" : " ") }')
 check "the next run shows base 10, twelve codes a row (got '$COPIED')" [ "$COPIED" = "$EXPECTED" ]
+
+# "Дополнительно" › "Тонкая настройка...": the dialog opens with its first setting selected;
+# TextBaseSyst is 42 rows down. 8, Enter, then Tab to "Готово" and Enter.
+xdotool mousemove --window "$WINDOW" 214 32 click 1
+sleep 1
+keys Down Down Down Return
+sleep 2
+SETTINGS=$(xdotool search --name '^Тонкая настройка$' 2>/dev/null | head -1)
+check "\"Тонкая настройка...\" opens the dialog" [ -n "$SETTINGS" ]
+# shellcheck disable=SC2046  # one key name per word
+keys $(printf 'Down %.0s' $(seq 1 42))
+keys 8 Return
+screenshot "$OUTDIR/fine_settings.png"
+e2e_log "screenshot: $OUTDIR/fine_settings.png"
+keys Tab Return
+for _ in $(seq 1 10); do
+    [ -n "$(xdotool search --onlyvisible --name '^Тонкая настройка$' 2>/dev/null)" ] || break
+    sleep 1
+done
+xdotool windowactivate --sync "$WINDOW" 2>/dev/null
+sleep 1
+screenshot "$OUTDIR/base8.png"
+e2e_log "screenshot: $OUTDIR/base8.png"
+# The first code, "G", in base 8 is 107.
+keys ctrl+Home shift+Right shift+Right shift+Right ctrl+shift+c
+COPIED=$(timeout 10 xclip -selection clipboard -o 2>/dev/null)
+check "\"Готово\" redraws the codes in base 8 (got '$COPIED')" [ "$COPIED" = "107 " ]
+
 xdotool key --clearmodifiers alt+F4
 for _ in $(seq 1 30); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 1; done
 wait "$PROGRAM_PID" 2>/dev/null
 PROGRAM_PID=""
-check "and its end keeps them in data.dat" [ "$(int32_at $BASE_AT)-$(int32_at $COLUMNS_AT)" = "10-12" ]
+check "and its end keeps the base and the row in data.dat" [ "$(int32_at $BASE_AT)-$(int32_at $COLUMNS_AT)" = "8-12" ]
 
 if [ "$failures" -ne 0 ]; then
     echo "[e2e] state_file: $failures check(s) failed; screenshots in $OUTDIR" >&2
