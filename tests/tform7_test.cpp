@@ -205,7 +205,7 @@ TEST_F(FineSettingsGrid, DrawsHeaderKeysValuesAndTheSelection) {
     EXPECT_EQ(Form().FocusedEdit(), std::optional<size_t>(TForm7::CellEditor));
     EXPECT_TRUE(Editor().selected);
     ExpectEditorOn(2);
-    EXPECT_EQ(Editor().bounds, (platform::rect{170, 113, 296, 132}));
+    EXPECT_EQ(Editor().bounds, (platform::rect{170, 113, 279, 132}));
     Form().Surface().ClearOperations();
     Form().Paint();
     struct celltext {
@@ -241,7 +241,7 @@ TEST_F(FineSettingsGrid, DrawsHeaderKeysValuesAndTheSelection) {
     platform::rect cut;
     for (const auto& op : Form().Surface().Operations())
         if (op.what == platform::drawop::kind::clip) cut = op.area;
-    EXPECT_EQ(cut, (platform::rect{170, 333, 296, 347})) << "the last cell drawn is cut at the frame";
+    EXPECT_EQ(cut, (platform::rect{170, 333, 279, 347})) << "the last cell drawn is cut at the frame";
     EXPECT_FALSE(texts.count("RightMargin"));
 }
 
@@ -323,12 +323,30 @@ TEST_F(FineSettingsGrid, TheKeyboardAloneSetsTheNumberBase) {
     const int32_t row = RowOf("TextBaseSyst");
     Press(platform::vkDown, row - FirstSettingRow);
     ExpectEditorOn(row);
-    EXPECT_EQ(Editor().bounds, (platform::rect{170, 313, 296, 332}));
+    EXPECT_EQ(Editor().bounds, (platform::rect{170, 313, 279, 332}));
     Form().TypeInEdit(TForm7::CellEditor, "10\r");
     EXPECT_EQ(dialog.Grid().Cell(row), "10");
     EXPECT_TRUE(Form().Visible()) << "Enter in the grid only checks the cell";
     Form().ClickButton(TForm7::DoneButton);
     EXPECT_EQ(Settings().TextBaseSyst, 10);
+}
+
+TEST_F(FineSettingsGrid, TheScrollBarFollowsTheKeysAndScrollsWithTheSelectionInView) {
+    platform::headlessscrollbar& bar = *Form().ScrollBar();
+    EXPECT_TRUE(bar.Enabled());
+    EXPECT_EQ(bar.Position(), 0);
+    const int32_t row = RowOf("TextBaseSyst");
+    Press(platform::vkDown, row - FirstSettingRow);
+    EXPECT_EQ(bar.Position(), dialog.TopRow() - 1);
+    EXPECT_GT(bar.Position(), 0);
+    // Back to the top with the thumb: the selection moves up into view, its editor with it.
+    Form().Scroll(0);
+    EXPECT_EQ(dialog.TopRow(), 1);
+    ExpectEditorOn(finesettingslayout::VisibleSettingRows);
+    // Past the end is the last page.
+    Form().Scroll(1000);
+    EXPECT_EQ(dialog.TopRow(), SettingsGridRows - finesettingslayout::VisibleSettingRows);
+    ExpectEditorOn(dialog.TopRow());
 }
 
 TEST_F(FineSettingsGrid, DoubleClicksToggleAndPick) {

@@ -60,6 +60,11 @@ TForm7::TForm7(platform::application& app, platform::system& system)
     form_->SetClientSize(FineSettingsClient);
     form_->AddEdit();
     form_->SetEditFont(CellEditor, LabelFont);
+    scrollbar_ = form_->CreateScrollBar(platform::scrollaxis::vertical);
+    scrollbar_->Place(finesettingslayout::ScrollBar);
+    scrollbar_->SetRange(SettingsGridRows - 1, finesettingslayout::VisibleSettingRows);
+    scrollbar_->SetSteps(1, finesettingslayout::VisibleSettingRows);
+    scrollbar_->SetEnabled(true);
 }
 
 void TForm7::Show() {
@@ -80,14 +85,13 @@ std::optional<platform::rect> TForm7::ValueCell(int32_t row) const {
         place = row - toprow_ + 1;
     }
     const int32_t top = PlaceTop(place);
-    return platform::rect{finesettingslayout::ValueColumnLeft, top,
-                          finesettingslayout::Grid.right - finesettingslayout::GridLine,
+    return platform::rect{finesettingslayout::ValueColumnLeft, top, finesettingslayout::CellsRight,
                           top + finesettingslayout::GridRowHeight - finesettingslayout::GridLine};
 }
 
 std::optional<int32_t> TForm7::RowAt(platform::point at) const {
     const platform::rect& grid = finesettingslayout::Grid;
-    if (at.x < grid.left + finesettingslayout::GridLine || at.x >= grid.right - finesettingslayout::GridLine ||
+    if (at.x < grid.left + finesettingslayout::GridLine || at.x >= finesettingslayout::CellsRight ||
         at.y < PlaceTop(0)) {
         return std::nullopt;
     }
@@ -105,6 +109,7 @@ void TForm7::PlaceEditor() {
     if (selected >= toprow_ + finesettingslayout::VisibleSettingRows)
         toprow_ = selected - finesettingslayout::VisibleSettingRows + 1;
     toprow_ = std::clamp(toprow_, 1, LastTopRow);
+    scrollbar_->SetPosition(toprow_ - 1);
     form_->SetEditBounds(CellEditor, *ValueCell(selected));
     placing_ = true;
     form_->SetEditText(CellEditor, grid_.Cell(selected));
@@ -255,7 +260,7 @@ void TForm7::DrawGrid(platform::canvas& surface) {
         const platform::colour keytext = row == selected ? platform::clHighlightText : platform::clWindowText;
         const platform::colour valuefill = row == 0 ? platform::clBtnFace : platform::clWindow;
         DrawCell(surface, {keyleft, top, keyright, bottom}, nastrojki::KeyCell(row), keyfill, keytext);
-        DrawCell(surface, {finesettingslayout::ValueColumnLeft, top, grid.right - finesettingslayout::GridLine, bottom},
+        DrawCell(surface, {finesettingslayout::ValueColumnLeft, top, finesettingslayout::CellsRight, bottom},
                  grid_.Cell(row), valuefill, platform::clWindowText);
     }
 }
@@ -274,6 +279,18 @@ void TForm7::DrawDescription(platform::canvas& surface) {
     surface.FillRect(panel);
     surface.SetFont(descriptionfont_);
     DrawTextInRect(panel, surface, grid_.Description());
+}
+
+void TForm7::OnScroll(platform::scrollaxis, int32_t position) {
+    toprow_ = std::clamp(position + 1, 1, LastTopRow);
+    // The selection stays in view with the editor on it: a row scrolled away gives way to the
+    // nearest one in view.
+    const int32_t lastinview = toprow_ + finesettingslayout::VisibleSettingRows - 1;
+    const int32_t selected = grid_.Selected();
+    if (selected < toprow_ || selected > lastinview)
+        SelectCell(std::clamp(selected, toprow_, lastinview));
+    else
+        PlaceEditor();
 }
 
 }  // namespace quillmap

@@ -27,6 +27,10 @@ inline constexpr int32_t GridLine = 1;
 inline constexpr int32_t VisibleRows = (Grid.bottom - Grid.top - 2 * GridLine) / GridRowHeight;
 inline constexpr int32_t VisibleSettingRows = VisibleRows - 1;
 inline constexpr int32_t ValueColumnLeft = Grid.left + GridLine + KeyColumnWidth + GridLine;
+// The grid's vertical scroll bar along its right edge, inside the frame; the cells end at it.
+inline constexpr int32_t ScrollBarWidth = 17;
+inline constexpr int32_t CellsRight = Grid.right - GridLine - ScrollBarWidth;
+inline constexpr platform::rect ScrollBar{CellsRight, Grid.top + GridLine, Grid.right - GridLine, Grid.bottom - GridLine};
 inline constexpr platform::rect Description{312, 72, 312 + 329, 72 + 273};
 inline constexpr platform::rect Done{176, 360, 176 + 121, 360 + 25};
 inline constexpr platform::rect Cancel{360, 360, 360 + 113, 360 + 25};
@@ -94,6 +98,7 @@ private:
     void OnButtonClick(size_t index) override;
     void OnKeyPress(char key) override;
     void OnClose() override { FormDeactivate(); }
+    void OnScroll(platform::scrollaxis axis, int32_t position) override;
     void OnActivate(bool active) override;
     bool OnEditKey(size_t index, char key) override;
     void OnEditChange(size_t index) override;
@@ -119,6 +124,7 @@ private:
     // cancel a second time.
     bool shown_ = false;
     int32_t toprow_ = 1;
+    std::unique_ptr<platform::scrollbar> scrollbar_;
     // While the editor's text is being set from the grid: that is no typing.
     bool placing_ = false;
     // Wheel turns short of a notch, kept for the next.

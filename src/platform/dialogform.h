@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "platform/canvas.h"
+#include "platform/controls.h"
 #include "platform/geometry.h"
 #include "platform/keys.h"
 
@@ -52,6 +54,8 @@ public:
     // away from the user are positive, one notch being WheelNotch; the pointer in client
     // coordinates.
     virtual void OnMouseWheel(point /*at*/, int32_t /*delta*/) {}
+    // The user moved one of the dialog's scroll bars to a position.
+    virtual void OnScroll(scrollaxis /*axis*/, int32_t /*position*/) {}
 
 protected:
     ~dialogevents() = default;
@@ -76,6 +80,9 @@ public:
     // buttons, in the order they are added, from 0. The characters typed in it reach the owner's
     // OnEditKey first. Its text is in the program's code page.
     virtual size_t AddEdit() = 0;
+    // A scroll bar of the dialog, disabled with a page of 0 until its range is set; its moves
+    // reach OnScroll.
+    virtual std::unique_ptr<scrollbar> CreateScrollBar(scrollaxis axis) = 0;
     virtual void SetEditBounds(size_t index, const rect& bounds) = 0;
     virtual void SetEditFont(size_t index, const fontspec& font) = 0;
     // The most characters the user may type into it; 0 leaves it to the system.

@@ -162,4 +162,16 @@ void headlessdialogform::ClickButton(size_t index) {
     events_->OnButtonClick(index);
 }
 
+std::unique_ptr<scrollbar> headlessdialogform::CreateScrollBar(scrollaxis axis) {
+    auto made = std::make_unique<headlessscrollbar>();
+    scrollbar_ = made.get();
+    scrollaxis_ = axis;
+    return made;
+}
+
+void headlessdialogform::Scroll(int32_t position) {
+    if (scrollbar_ != nullptr) scrollbar_->SetPosition(position);
+    events_->OnScroll(scrollaxis_, position);
+}
+
 }  // namespace quillmap::platform

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/dialogform.h"
+#include "platform/headless/headlesscontrols.h"
 #include "platform/headless/headlessactivatable.h"
 #include "platform/headless/headlesscanvas.h"
 
@@ -44,6 +45,10 @@ public:
     void SetButtonFont(const fontspec& font) override;
     void SetOneButtonFont(size_t index, const fontspec& font) override { buttons_.at(index).font = font; }
     size_t AddEdit() override;
+    std::unique_ptr<scrollbar> CreateScrollBar(scrollaxis axis) override;
+    headlessscrollbar* ScrollBar() const { return scrollbar_; }
+    // The user drags the scroll bar's thumb to a position.
+    void Scroll(int32_t position);
     void SetEditBounds(size_t index, const rect& bounds) override { edits_.at(index).bounds = bounds; }
     void SetEditFont(size_t index, const fontspec& font) override { edits_.at(index).font = font; }
     void SetEditMaxLength(size_t index, int32_t characters) override { edits_.at(index).maxlength = characters; }
@@ -136,6 +141,8 @@ private:
     bool destroyed_ = false;
     bool ontop_ = false;
     int invalidations_ = 0;
+    headlessscrollbar* scrollbar_ = nullptr;
+    scrollaxis scrollaxis_ = scrollaxis::vertical;
 };
 
 }  // namespace quillmap::platform

@@ -6,6 +6,7 @@
 #include "platform/win32/gdicanvas.h"
 #include "platform/win32/gdifont.h"
 #include "platform/win32/textcodec.h"
+#include "platform/win32/win32controls.h"
 
 namespace quillmap::win32 {
 
@@ -169,6 +170,10 @@ void win32dialogform::SetOneButtonFont(size_t index, const platform::fontspec& f
     }
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
     ownbuttonfonts_[index] = std::move(made);
+}
+
+std::unique_ptr<platform::scrollbar> win32dialogform::CreateScrollBar(platform::scrollaxis axis) {
+    return std::make_unique<win32scrollbar>(Handle(), axis);
 }
 
 size_t win32dialogform::AddEdit() {
@@ -413,6 +418,14 @@ LRESULT win32dialogform::Handle(HWND window, UINT message, WPARAM wparam, LPARAM
         events_.OnPaint(surface);
         return 0;
     }
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        if (lparam != 0) {
+            if (win32scrollbar* bar = win32scrollbar::Of(reinterpret_cast<HWND>(lparam)))
+                events_.OnScroll(bar->Axis(), bar->Requested(LOWORD(wparam)));
+            return 0;
+        }
+        break;
     case WM_COMMAND:
         if (HIWORD(wparam) == BN_CLICKED && LOWORD(wparam) >= FirstButtonId &&
             LOWORD(wparam) < FirstButtonId + buttons_.size()) {

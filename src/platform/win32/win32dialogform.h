@@ -25,6 +25,7 @@ public:
     void SetButtonFont(const platform::fontspec& font) override;
     void SetOneButtonFont(size_t index, const platform::fontspec& font) override;
     size_t AddEdit() override;
+    std::unique_ptr<platform::scrollbar> CreateScrollBar(platform::scrollaxis axis) override;
     void SetEditBounds(size_t index, const platform::rect& bounds) override;
     void SetEditFont(size_t index, const platform::fontspec& font) override;
     void SetEditMaxLength(size_t index, int32_t characters) override;
