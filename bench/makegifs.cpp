@@ -1,6 +1,7 @@
-// Writes the two large GIFs the parse benchmarks read:
+// Writes the large GIFs the parse benchmarks read:
 //   animation.gif  about 100 MB: 1,200 frames of 320 x 240, each after a graphic control block,
 //                  every tenth with a local colour map, about 400,000 data sub-blocks;
+//   animation10.gif  the same with 120 frames, about 10 MB;
 //   onebyte.gif    about 20 MB: one image whose data is cut into 1-byte sub-blocks.
 // The frames' compressed data is one noise picture encoded by giflib, so every file is a valid GIF.
 // Usage: makegifs OUTDIR
@@ -68,6 +69,21 @@ void ImageDescriptor(std::ofstream& out, int width, int height, bool localmap) {
         for (int i = 0; i < 256; ++i) Put(out, {255 - i, i, 0});
 }
 
+bool WriteAnimation(const std::filesystem::path& path, const std::vector<uint8_t>& frame, int frames) {
+    std::ofstream animation(path, std::ios::binary);
+    Header(animation, Width, Height);
+    Put(animation, {'!', 0xFF, 11});
+    animation << "NETSCAPE2.0";
+    Put(animation, {3, 1, 0, 0, 0});
+    for (int k = 0; k < frames; ++k) {
+        Put(animation, {'!', 0xF9, 4, 0x04, 10, 0, 0, 0});
+        ImageDescriptor(animation, Width, Height, k % 10 == 0);
+        animation.write(reinterpret_cast<const char*>(frame.data()), static_cast<std::streamsize>(frame.size()));
+    }
+    animation << ';';
+    return static_cast<bool>(animation);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -79,17 +95,8 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(dir);
     const std::vector<uint8_t> frame = NoiseFrameData(dir / "frame.gif");
 
-    std::ofstream animation(dir / "animation.gif", std::ios::binary);
-    Header(animation, Width, Height);
-    Put(animation, {'!', 0xFF, 11});
-    animation << "NETSCAPE2.0";
-    Put(animation, {3, 1, 0, 0, 0});
-    for (int k = 0; k < 1200; ++k) {
-        Put(animation, {'!', 0xF9, 4, 0x04, 10, 0, 0, 0});
-        ImageDescriptor(animation, Width, Height, k % 10 == 0);
-        animation.write(reinterpret_cast<const char*>(frame.data()), static_cast<std::streamsize>(frame.size()));
-    }
-    animation << ';';
+    const bool animations = WriteAnimation(dir / "animation.gif", frame, 1200) &&
+                            WriteAnimation(dir / "animation10.gif", frame, 120);
 
     // About 10 million 1-byte sub-blocks: the first frame's codes, repeated, one byte each.
     std::ofstream onebyte(dir / "onebyte.gif", std::ios::binary);
@@ -114,5 +121,5 @@ int main(int argc, char** argv) {
     }
     Put(onebyte, {0, ';'});
     std::filesystem::remove(dir / "frame.gif");
-    return animation && onebyte ? 0 : 1;
+    return animations && onebyte ? 0 : 1;
 }

@@ -7,3 +7,6 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# The document search compares sixteen bytes at a time; every processor that runs a Windows of
+# today has SSE2. Floating point stays on the x87 unit, as the 32-bit program has always had it.
+set(CMAKE_CXX_FLAGS_INIT "-msse2")

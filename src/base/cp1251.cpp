@@ -27,6 +27,17 @@ constexpr std::array<char16_t, 128> UpperHalf = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
+char32_t CodePointOf(uint8_t byte) { return byte < 0x80 ? char32_t(byte) : char32_t(UpperHalf[byte - 0x80]); }
+
+// The capital of a lower-case Latin or Cyrillic letter; 0 for anything else.
+char32_t CapitalOf(char32_t code) {
+    if (code >= U'a' && code <= U'z') return code - 0x20;
+    if (code >= 0x0430 && code <= 0x044F) return code - 0x20;  // а to я
+    if (code >= 0x0450 && code <= 0x045F) return code - 0x50;  // ѐ to џ
+    if (code == 0x0491) return 0x0490;                         // ґ
+    return 0;
+}
+
 void AppendUtf8(std::string& out, char32_t code) {
     if (code < 0x80) {
         out += static_cast<char>(code);
@@ -47,9 +58,23 @@ std::string Cp1251ToUtf8(std::string_view text) {
     out.reserve(text.size() * 2);
     for (const char c : text) {
         const auto byte = static_cast<uint8_t>(c);
-        AppendUtf8(out, byte < 0x80 ? char32_t(byte) : char32_t(UpperHalf[byte - 0x80]));
+        AppendUtf8(out, CodePointOf(byte));
     }
     return out;
+}
+
+const std::array<uint8_t, 256>& Cp1251UpperCase() {
+    static const std::array<uint8_t, 256> table = [] {
+        std::array<uint8_t, 256> upper{};
+        for (int b = 0; b < 256; ++b) {
+            upper[b] = static_cast<uint8_t>(b);
+            const char32_t capital = CapitalOf(CodePointOf(static_cast<uint8_t>(b)));
+            for (int c = 0; c < 256 && capital != 0; ++c)
+                if (CodePointOf(static_cast<uint8_t>(c)) == capital) upper[b] = static_cast<uint8_t>(c);
+        }
+        return upper;
+    }();
+    return table;
 }
 
 }  // namespace quillmap

@@ -13,6 +13,7 @@
 #include "views/charclasses.h"
 #include "views/codeselection.h"
 #include "views/fieldwalk.h"
+#include "views/phrasefinder.h"
 #include "views/rowtable.h"
 #include "views/stolbokno.h"
 #include "views/structmetrics.h"
@@ -158,6 +159,26 @@ public:
     // The line of the caret's field's value text it stands on, and that line.
     int32_t TextLine() const { return textline_; }
     const std::string& ValueText() const { return valuetext_; }
+    // The find and replace dialogs. FindPhrase matches the forms the search mode names, and
+    // selects a match in the codes: the caret on its first byte, the anchor after its last.
+    void SetSearchMode(searchmode mode) { searchmode_ = mode; }
+    searchmode SearchMode() const { return searchmode_; }
+    // The selected bytes, in the codes or in a value text of bytes.
+    bytespan SelectedSpan() const { return incodes_ ? bytespan{Selection().frombyte, Selection().tobyte} : SelectedValueBytes(); }
+    // Caret and anchor together on a byte's digit in the codes, brought into view.
+    void PutCaret(caretend at) { MoveCaret(at.byte, at.digit, false); }
+    // The caret one byte back onto its first digit, the anchor with it, so that a search from the
+    // caret takes in the byte it stood on; false, and nothing moves, at the first byte.
+    bool StepBack();
+    // Replaces the selected match by replacement as typing over a selection does (one step of the
+    // history), then leaves the caret on the replacement's last byte, as StepBack would. With all,
+    // goes on with every further match of finder within budget, as a search from the caret and a
+    // replacement each time would, but parses and lays out the document only once. budget is used
+    // up as those searches would use it, and keeps the search from reaching past where it ended
+    // before the replacements. Answers whether the next search starts after the caret (false when
+    // the replacement left nothing before it, and the search must start at the first byte).
+    bool ReplaceFound(std::string_view replacement, const phrasefinder& finder, int32_t& budget, bool all);
+
     // The view changed the layout on its own: the main window updates its scroll bars and draws.
     std::function<void()> onrefresh;
 
@@ -201,6 +222,12 @@ private:
     bool MoveToLine(int32_t line, bool shift, int32_t& rememberedx);
     // The line Page Up or Page Down reaches within round(0.8 x client height) pixels.
     int32_t PageTarget(bool down) const;
+    // The match a search finds from start within budget, which it uses up; selected when found.
+    bool FindAndSelect(const phrasefinder& finder, int32_t start, int32_t& budget);
+    // Puts an edit of the bytes on the history as ReplaceBytes does: it joins a deletion waiting
+    // for its typing, or becomes a step of its own.
+    void RecordReplacement(int32_t offset, std::string oldbytes, std::string_view newbytes, uint8_t caretstate,
+                           int32_t caretafter);
     // Where a deletion or typing waiting to be joined stops waiting.
     void CloseOpenRecord();
     bool RecordIsOpen() const;
@@ -244,6 +271,7 @@ private:
     uint64_t editcount_ = 0;
     platform::application* app_ = nullptr;
     std::unique_ptr<stolbokno> columnwindow_;
+    searchmode searchmode_ = searchmode::both;
 
     // The display styles: a number's or a flags byte's value text keeps its stored lines here
     // (none while the value text is the bytes themselves), and the styles reach the caret and the

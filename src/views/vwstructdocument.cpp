@@ -141,10 +141,15 @@ bool vwstruct::ReplaceBytes(int32_t offset, int32_t count, std::string_view newb
                             int32_t caretafter) {
     offset = std::clamp(offset, 0, DocumentLength());
     count = std::clamp(count, 0, DocumentLength() - offset);
-    const std::string oldbytes(reinterpret_cast<const char*>(bytes_.data()) + offset, static_cast<size_t>(count));
+    std::string oldbytes(reinterpret_cast<const char*>(bytes_.data()) + offset, static_cast<size_t>(count));
     const bool changed = Splice(offset, count, newbytes);
     PlaceCaretAt(caretafter);
+    RecordReplacement(offset, std::move(oldbytes), newbytes, caretstate, caretafter);
+    return changed;
+}
 
+void vwstruct::RecordReplacement(int32_t offset, std::string oldbytes, std::string_view newbytes, uint8_t caretstate,
+                                 int32_t caretafter) {
     edithistory& history = History();
     if (history.CanUndo() && history.UndoList().back().Kind == undokind::OpenRecord) {
         undorec open = history.UndoList().back();
@@ -160,13 +165,13 @@ bool vwstruct::ReplaceBytes(int32_t offset, int32_t count, std::string_view newb
             open.Text = EncodeBytesReplaced(edit);
             open.To = {caretafter, 0};
             history.ReplaceNewestUndo(std::move(open));
-            return changed;
+            return;
         }
         history.ReplaceNewestUndo(std::move(open));
     }
-    history.Record(undokind::BytesReplaced, EncodeBytesReplaced({offset, caretstate, oldbytes, std::string(newbytes)}),
-                   offset, caretafter);
-    return changed;
+    history.Record(undokind::BytesReplaced,
+                   EncodeBytesReplaced({offset, caretstate, std::move(oldbytes), std::string(newbytes)}), offset,
+                   caretafter);
 }
 
 void vwstruct::Reverse(undorec record, bool undoing) {
