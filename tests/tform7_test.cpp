@@ -18,27 +18,6 @@ using platform::headlessdialogform;
 
 int32_t RowOf(std::string_view key) { return FindSetting(key)->row; }
 
-TEST(FineSettingsPlacement, AtTheMouseInsideTheWorkArea) {
-    const platform::extent window{657, 419};
-    const platform::rect workarea{0, 0, 1024, 738};
-    struct sample {
-        platform::point mouse;
-        platform::point expected;
-    };
-    const sample samples[] = {
-        {{500, 100}, {500 - 328, 100}},        // centred across the pointer, top at it
-        {{100, 100}, {0, 100}},                // not past the left edge
-        {{1000, 100}, {1024 - 657, 100}},      // nor the right one
-        {{500, 400}, {172, 400 - 419}},        // above the pointer when it would reach below
-        {{500, 319}, {172, 319}},              // exactly reaching the bottom stays
-        {{500, 320}, {172, 320 - 419}},
-    };
-    for (const sample& s : samples) {
-        const platform::point at = PlaceFineSettings(s.mouse, window, workarea);
-        EXPECT_EQ(at, s.expected) << s.mouse.x << "," << s.mouse.y;
-    }
-}
-
 class FineSettingsDialog : public ::testing::Test {
 protected:
     FineSettingsDialog() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dialogs/dialogplacement.h"
 #include "dialogs/showtext.h"
 
 namespace quillmap {
@@ -38,14 +39,6 @@ int32_t PlaceTop(int32_t place) {
 }
 
 }  // namespace
-
-platform::point PlaceFineSettings(platform::point mouse, platform::extent window, const platform::rect& workarea) {
-    platform::point at{mouse.x - window.width / 2, mouse.y};
-    if (at.x < 0) at.x = 0;
-    if (at.x + window.width > workarea.Width()) at.x = workarea.Width() - window.width;
-    if (at.y + window.height > workarea.Height()) at.y = mouse.y - window.height;
-    return at;
-}
 
 TForm7::TForm7(platform::application& app, platform::system& system)
     : system_(system),
@@ -168,7 +161,7 @@ void TForm7::OnMouseWheel(platform::point, int32_t delta) {
 
 void TForm7::OnShow(platform::canvas&) {
     form_->SetClientSize(FineSettingsClient);
-    form_->MoveTo(PlaceFineSettings(system_.CursorPos(), form_->WindowSize(), system_.WorkArea()));
+    form_->MoveTo(PlaceAtMouse(system_.CursorPos(), form_->WindowSize(), system_.WorkArea()));
 }
 
 void TForm7::SelectCell(int32_t row) {

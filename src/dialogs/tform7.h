@@ -42,11 +42,6 @@ inline constexpr std::string_view WarningText =
     "указанных параметров ложится на Вас. При некоторых значениях пара-\n\r"
     "метров программа может начать работать нестабильно.";
 
-// The top left corner of the dialog shown at the mouse: centred across the pointer with its top
-// there, kept inside the work area's width, and above the pointer when it would reach below the
-// work area's height.
-platform::point PlaceFineSettings(platform::point mouse, platform::extent window, const platform::rect& workarea);
-
 // The fine settings dialog: every setting as a row of key and value text, with a panel that
 // explains the selected one. Modeless; made hidden at start-up and kept to the end. "Готово"
 // applies every accepted value; "Отмена", Esc and losing activation drop the edits.
