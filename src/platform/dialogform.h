@@ -25,7 +25,8 @@ public:
     virtual void OnShow(canvas& measuring) = 0;
     virtual void OnPaint(canvas& surface) = 0;
     virtual void OnButtonClick(size_t index) = 0;
-    // Key preview: characters typed anywhere in the window come here before the focused control.
+    // Key preview: characters typed anywhere in the window come here before the focused control,
+    // save Enter on a focused push button, which clicks it instead.
     virtual void OnKeyPress(char key) = 0;
     // Closed from the title bar or its system menu.
     virtual void OnClose() = 0;
@@ -61,15 +62,33 @@ protected:
     ~dialogevents() = default;
 };
 
-// A dialog window with a fixed border, only the system menu in its title bar, and push buttons.
+// A dialog window with a fixed border, only the system menu in its title bar, and buttons: push
+// buttons, check boxes, radio buttons and group boxes.
 // Like a form of the platform, it carries a modal result: a modal showing ends as soon as the
 // result is not 0, or when the window is destroyed.
 class dialogform {
 public:
     virtual ~dialogform() = default;
 
-    // A visible push button; buttons are numbered in the order they are added, from 0.
+    // A visible push button; buttons of every kind are numbered together in the order they are
+    // added, from 0. A user's click on a button reaches OnButtonClick, on a check box or a radio
+    // button once its check has changed.
     virtual size_t AddButton(std::string_view caption) = 0;
+    // A check box, unchecked.
+    virtual size_t AddCheckBox(std::string_view caption) = 0;
+    // A radio button, unchecked. Radio buttons added right after one another form a run, of which
+    // checking one, by a click or by SetChecked, unchecks the others.
+    virtual size_t AddRadioButton(std::string_view caption) = 0;
+    // A frame with a caption around other controls; it is never clicked and takes no keyboard.
+    virtual size_t AddGroupBox(std::string_view caption) = 0;
+    // Of a check box or a radio button.
+    virtual bool Checked(size_t index) const = 0;
+    // Tells the owner nothing: OnButtonClick is only for the user's clicks.
+    virtual void SetChecked(size_t index, bool checked) = 0;
+    // A disabled button of any kind is greyed and takes neither clicks nor the keyboard; the
+    // keyboard it had goes to the window's first enabled push button.
+    virtual void SetButtonEnabled(size_t index, bool enabled) = 0;
+    virtual bool ButtonEnabled(size_t index) const = 0;
     virtual void SetButtonBounds(size_t index, const rect& bounds) = 0;
     // Every button shows its caption in a copy of this font.
     virtual void SetButtonFont(const fontspec& font) = 0;
@@ -101,11 +120,11 @@ public:
     // Above every window that is not in the topmost band, without being activated.
     virtual void StayOnTop() = 0;
 
-    // Shows the window with the first button focused and returns its modal result once that is
-    // set; the other windows of the program wait meanwhile.
+    // Shows the window with the first enabled push button focused and returns its modal result
+    // once that is set; the other windows of the program wait meanwhile.
     virtual int32_t ShowModal() = 0;
     virtual bool ShowingModally() const = 0;
-    // Shows the window without waiting, the first button focused.
+    // Shows the window without waiting, the first enabled push button focused.
     virtual void Show() = 0;
     // Hides a modeless window, which stays to be shown again.
     virtual void Hide() = 0;

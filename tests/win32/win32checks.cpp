@@ -120,6 +120,91 @@ void ChecksOfDialogFocus(win32::win32application& app) {
     Check("focus given to the dialog goes to its button", GetFocus() == one);
 }
 
+// What the owner of check boxes and radio buttons hears: each click with the check its button
+// had by then, and the keys previewed.
+class checkrecord final : public platform::dialogevents {
+public:
+    void OnShow(platform::canvas&) override {}
+    void OnPaint(platform::canvas&) override {}
+    void OnButtonClick(size_t index) override { clicks.emplace_back(index, form->Checked(index)); }
+    void OnKeyPress(char key) override { keys.push_back(key); }
+    void OnClose() override {}
+    void OnActivate(bool) override {}
+
+    platform::dialogform* form = nullptr;
+    std::vector<std::pair<size_t, bool>> clicks;
+    std::string keys;
+};
+
+// A group box around two runs of radio buttons that a check box keeps apart, and two push buttons.
+void ChecksOfCheckBoxes(win32::win32application& app) {
+    checkrecord record;
+    const auto made = app.CreateDialogForm("Checks", record);
+    record.form = made.get();
+    auto& dialog = static_cast<win32::win32dialogform&>(*made);
+    enum : size_t { frame, up, down, matchcase, all, selected, ok, cancel };
+    dialog.AddGroupBox("Direction");
+    dialog.AddRadioButton("Up");
+    dialog.AddRadioButton("Down");
+    dialog.AddCheckBox("Match case");
+    dialog.AddRadioButton("All");
+    dialog.AddRadioButton("Selected");
+    dialog.AddButton("OK");
+    dialog.AddButton("Cancel");
+    dialog.SetClientSize({300, 200});
+    dialog.SetButtonBounds(frame, {5, 5, 140, 100});
+    for (size_t k = up; k <= cancel; ++k) {
+        const auto top = static_cast<int32_t>(20 * k);
+        dialog.SetButtonBounds(k, {k >= ok ? 160 : 10, top, k >= ok ? 280 : 130, top + 18});
+    }
+    dialog.MoveTo({160, 160});
+    dialog.Show();
+    Pump();
+    const auto control = [&](size_t index) { return GetDlgItem(dialog.Handle(), static_cast<int>(index + 1)); };
+    Check("the first push button has the focus, not the group box", GetFocus() == control(ok));
+    Check("only the first radio button of a run starts a group",
+          (GetWindowLongW(control(up), GWL_STYLE) & WS_GROUP) != 0 &&
+              (GetWindowLongW(control(down), GWL_STYLE) & WS_GROUP) == 0 &&
+              (GetWindowLongW(control(all), GWL_STYLE) & WS_GROUP) != 0);
+
+    dialog.SetChecked(up, true);
+    dialog.SetChecked(selected, true);
+    dialog.SetChecked(down, true);
+    dialog.SetChecked(matchcase, true);
+    Check("a checked radio button unchecks the rest of its run only",
+          !dialog.Checked(up) && dialog.Checked(down) && !dialog.Checked(all) && dialog.Checked(selected));
+    Check("and a check box reads back checked", dialog.Checked(matchcase));
+    dialog.SetChecked(matchcase, false);
+    Check("or unchecked", !dialog.Checked(matchcase));
+    Check("setting checks tells the owner nothing", record.clicks.empty());
+
+    SendMessageW(control(up), BM_CLICK, 0, 0);
+    Check("a click on a radio button checks it and unchecks its run", dialog.Checked(up) && !dialog.Checked(down));
+    Check("and the owner hears it once, checked", (record.clicks == std::vector<std::pair<size_t, bool>>{{up, true}}));
+
+    record.clicks.clear();
+    SetFocus(control(matchcase));
+    // The key alone: the message loop's translation types its one character, as for a real key.
+    Press(VK_RETURN, 0);
+    Check("Enter on a check box leaves it alone and goes to the key preview",
+          !dialog.Checked(matchcase) && record.clicks.empty() && record.keys == "\r");
+    Press(VK_SPACE, L' ');
+    Check("Space checks it, and the owner hears it checked",
+          dialog.Checked(matchcase) && (record.clicks == std::vector<std::pair<size_t, bool>>{{matchcase, true}}));
+
+    record.clicks.clear();
+    record.keys.clear();
+    SetFocus(control(ok));
+    Press(VK_RETURN, L'\r');
+    Check("Enter on a push button clicks it and is no key for the preview",
+          (record.clicks == std::vector<std::pair<size_t, bool>>{{ok, false}}) && record.keys.empty());
+    dialog.SetButtonEnabled(ok, false);
+    Check("a disabled button reads back disabled", !dialog.ButtonEnabled(ok) && dialog.ButtonEnabled(cancel));
+    Check("and its keyboard goes to the first enabled push button", GetFocus() == control(cancel));
+    dialog.Hide();
+    Pump();
+}
+
 // What an edit box's owner hears: every character, the keys the column-count window acts on
 // taken away from the box.
 class editrecord final : public platform::dialogevents {
@@ -497,6 +582,7 @@ void ChecksOfSystemFont() {
 int main() {
     win32::win32application app;
     ChecksOfDialogFocus(app);
+    ChecksOfCheckBoxes(app);
     ChecksOfEditBoxes(app);
     ChecksOfMouseAndEditChanges(app);
     ChecksOfPostedTasks(app);

@@ -54,6 +54,7 @@ public:
     std::optional<colour> colouranswer;
     std::vector<colour> colourdialogs;
     void ShowError(std::string_view text) override { errors_.emplace_back(text); }
+    void ShowMessage(std::string_view text) override { messages_.emplace_back(text); }
     void OpenWithShell(std::string_view target, std::string_view folder) override {
         shellopens_.push_back(std::string(target) + "|" + std::string(folder));
     }
@@ -62,6 +63,7 @@ public:
     void QueueFileAnswer(std::string name) { fileanswers_.push_back(std::move(name)); }
     const std::vector<filedialog>& FileDialogs() const { return filedialogs_; }
     const std::vector<std::string>& Errors() const { return errors_; }
+    const std::vector<std::string>& Messages() const { return messages_; }
     const std::vector<std::string>& ShellOpens() const { return shellopens_; }
     // Menus are their own records here: a test reads their items and clicks them.
     std::unique_ptr<menu> CreateMenu(menukind) override;
@@ -103,6 +105,7 @@ private:
     std::deque<std::string> fileanswers_;
     std::vector<filedialog> filedialogs_;
     std::vector<std::string> errors_;
+    std::vector<std::string> messages_;
     std::vector<std::string> shellopens_;
     bool toolwindow_ = false;
     bool terminated_ = false;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/headless/headlessapplication.h"
+#include "platform/radiorun.h"
 
 namespace quillmap::platform {
 
@@ -20,9 +21,33 @@ void headlessdialogform::ActivationChanged(bool active) {
     if (events_ != nullptr) events_->OnActivate(active);
 }
 
-size_t headlessdialogform::AddButton(std::string_view caption) {
-    buttons_.push_back({std::string(caption), {}, std::nullopt});
+size_t headlessdialogform::Add(std::string_view caption, button::kinds kind) {
+    button added;
+    added.caption = caption;
+    added.kind = kind;
+    buttons_.push_back(std::move(added));
     return buttons_.size() - 1;
+}
+
+void headlessdialogform::SetChecked(size_t index, bool checked) {
+    button& chosen = buttons_.at(index);
+    if (chosen.kind != button::check && chosen.kind != button::radio) return;
+    chosen.checked = checked;
+    if (chosen.kind != button::radio || !checked) return;
+    const buttonrange run =
+        RadioRun(index, buttons_.size(), [this](size_t k) { return buttons_[k].kind == button::radio; });
+    for (size_t k = run.first; k <= run.last; ++k) buttons_[k].checked = k == index;
+}
+
+void headlessdialogform::SetButtonEnabled(size_t index, bool enabled) {
+    buttons_.at(index).enabled = enabled;
+    if (!enabled && focused_ == index) focused_ = HomeButton().value_or(index);
+}
+
+std::optional<size_t> headlessdialogform::HomeButton() const {
+    for (size_t k = 0; k < buttons_.size(); ++k)
+        if (buttons_[k].kind == button::push && buttons_[k].enabled) return k;
+    return std::nullopt;
 }
 
 void headlessdialogform::SetButtonFont(const fontspec& font) {
@@ -73,8 +98,10 @@ void headlessdialogform::PressEditKey(size_t index, keycode key) {
 }
 
 headlessdialogform::target headlessdialogform::TargetAt(point at) const {
+    // A disabled control or a group box lets the click through, as on Windows.
     for (size_t k = 0; k < buttons_.size(); ++k)
-        if (buttons_[k].bounds.Contains(at)) return {target::button, k};
+        if (buttons_[k].enabled && buttons_[k].kind != button::group && buttons_[k].bounds.Contains(at))
+            return {target::button, k};
     for (size_t k = 0; k < edits_.size(); ++k)
         if (edits_[k].bounds.Contains(at)) return {target::edit, k};
     return {target::window, 0};
@@ -114,7 +141,7 @@ extent headlessdialogform::WindowSize() const {
 void headlessdialogform::Open() {
     events_->OnShow(surface_);
     visible_ = true;
-    focused_ = 0;
+    focused_ = HomeButton().value_or(0);
     focusededit_.reset();
     app_.Activate(this);
 }
@@ -159,7 +186,17 @@ void headlessdialogform::Destroy() {
 
 void headlessdialogform::ClickButton(size_t index) {
     if (destroyed_ || index >= buttons_.size()) throw std::logic_error("a click on no button");
+    const button& clicked = buttons_[index];
+    if (!clicked.enabled || clicked.kind == button::group) return;
+    if (clicked.kind == button::check || clicked.kind == button::radio)
+        SetChecked(index, clicked.kind == button::radio || !clicked.checked);
     events_->OnButtonClick(index);
+}
+
+void headlessdialogform::PressEnter() {
+    const bool push = focused_ >= buttons_.size() || buttons_[focused_].kind == button::push;
+    if (push) ClickButton(focused_);
+    else events_->OnKeyPress('\r');
 }
 
 std::unique_ptr<scrollbar> headlessdialogform::CreateScrollBar(scrollaxis axis) {

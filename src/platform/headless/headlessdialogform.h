@@ -21,10 +21,15 @@ inline constexpr extent HeadlessDialogFrame{6, 25};
 class headlessdialogform final : public dialogform, public headlessactivatable {
 public:
     struct button {
+        enum kinds { push, check, radio, group };
         std::string caption;
         rect bounds;
         // Its own font, when it has one.
         std::optional<fontspec> font;
+        kinds kind = push;
+        // Of a check box or a radio button.
+        bool checked = false;
+        bool enabled = true;
     };
     struct edit {
         rect bounds;
@@ -40,7 +45,15 @@ public:
     headlessdialogform(const headlessdialogform&) = delete;
     headlessdialogform& operator=(const headlessdialogform&) = delete;
 
-    size_t AddButton(std::string_view caption) override;
+    size_t AddButton(std::string_view caption) override { return Add(caption, button::push); }
+    size_t AddCheckBox(std::string_view caption) override { return Add(caption, button::check); }
+    size_t AddRadioButton(std::string_view caption) override { return Add(caption, button::radio); }
+    size_t AddGroupBox(std::string_view caption) override { return Add(caption, button::group); }
+    bool Checked(size_t index) const override { return buttons_.at(index).checked; }
+    // As on Windows, a push button or a group box takes no check.
+    void SetChecked(size_t index, bool checked) override;
+    void SetButtonEnabled(size_t index, bool enabled) override;
+    bool ButtonEnabled(size_t index) const override { return buttons_.at(index).enabled; }
     void SetButtonBounds(size_t index, const rect& bounds) override { buttons_.at(index).bounds = bounds; }
     void SetButtonFont(const fontspec& font) override;
     void SetOneButtonFont(size_t index, const fontspec& font) override { buttons_.at(index).font = font; }
@@ -83,7 +96,7 @@ public:
     const fontspec& ButtonFont() const { return buttonfont_; }
     extent ClientSize() const { return client_; }
     point Position() const { return position_; }
-    // Focus is on the first button when the window opens.
+    // Focus is on the first enabled push button when the window opens.
     size_t FocusedButton() const { return focused_; }
     const std::vector<edit>& Edits() const { return edits_; }
     // The edit box with the keyboard, if one has it.
@@ -92,10 +105,13 @@ public:
 
     // What a test does as the user.
     void Paint() { events_->OnPaint(surface_); }
+    // A click on a disabled button or a group box does nothing; one on a check box toggles it and
+    // one on a radio button checks it, before the owner hears of the click.
     void ClickButton(size_t index);
     void FocusButton(size_t index) { focused_ = index; }
-    // Enter and Space act on the focused button.
-    void PressEnter() { ClickButton(focused_); }
+    // Enter clicks the focused push button; on a check box or a radio button it is a key typed in
+    // the window, as on Windows.
+    void PressEnter();
     void PressKey(char key) { events_->OnKeyPress(key); }
     void CloseFromTitleBar() { events_->OnClose(); }
     // Types into an edit box, character after character, as the keyboard would: each reaches the
@@ -104,8 +120,9 @@ public:
     void TypeInEdit(size_t index, std::string_view keys);
     // A key that types nothing (arrows, page keys) pressed in an edit box.
     void PressEditKey(size_t index, keycode key);
-    // The left button at a point of the client area: a button there is clicked, an edit box there
-    // takes the keyboard (without selecting its text), the window itself hears anything else.
+    // The left button at a point of the client area: an enabled button there is clicked, an edit
+    // box there takes the keyboard (without selecting its text), the window itself hears anything
+    // else, a group box's frame included.
     void ClickAt(point at);
     // Two clicks in quick succession: the first as ClickAt, the second a double click that the
     // window hears, also over an edit box, as on Windows.
@@ -121,6 +138,9 @@ private:
         friend bool operator==(const target&, const target&) = default;
     };
     target TargetAt(point at) const;
+    size_t Add(std::string_view caption, button::kinds kind);
+    // Where the keyboard goes when no other control has it: the first enabled push button.
+    std::optional<size_t> HomeButton() const;
     void Open();
 
     headlessapplication& app_;

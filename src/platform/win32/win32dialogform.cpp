@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "platform/radiorun.h"
 #include "platform/win32/dchandle.h"
 #include "platform/win32/gdicanvas.h"
 #include "platform/win32/gdifont.h"
@@ -50,7 +51,17 @@ void RegisterDialogClass(HINSTANCE instance, WNDPROC procedure) {
     }
 }
 
-// The window procedure every push button had before the dialog took its keys.
+// The kind of a button control is in its style.
+LONG ButtonType(HWND button) { return GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK; }
+
+bool IsPushButton(HWND button) {
+    const LONG type = ButtonType(button);
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+bool IsRadioButton(HWND button) { return ButtonType(button) == BS_AUTORADIOBUTTON; }
+
+// The window procedure every button had before the dialog took its keys.
 WNDPROC& OriginalButtonProcedure() {
     static WNDPROC original = nullptr;
     return original;
@@ -131,12 +142,12 @@ HWND win32dialogform::CreateChild(const wchar_t* kind, const wchar_t* text, DWOR
     return child;
 }
 
-size_t win32dialogform::AddButton(std::string_view caption) {
+size_t win32dialogform::AddButtonStyled(std::string_view caption, DWORD style) {
     const size_t index = buttons_.size();
     const std::wstring text = WideFromCp1251(caption);
     // The window sees the keys typed on its buttons first: Esc, and Enter on the focused one.
-    HWND button = CreateChild(L"BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                              FirstButtonId + index, &win32dialogform::ButtonProcedure, OriginalButtonProcedure());
+    HWND button = CreateChild(L"BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | style, FirstButtonId + index,
+                              &win32dialogform::ButtonProcedure, OriginalButtonProcedure());
     if (buttonfont_) {
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonfont_.Get()), TRUE);
     }
@@ -144,6 +155,50 @@ size_t win32dialogform::AddButton(std::string_view caption) {
     ownbuttonfonts_.emplace_back();
     return index;
 }
+
+size_t win32dialogform::AddButton(std::string_view caption) {
+    return AddButtonStyled(caption, WS_TABSTOP | BS_PUSHBUTTON);
+}
+
+// The system checks and unchecks it, Space included, before the window hears of the click.
+size_t win32dialogform::AddCheckBox(std::string_view caption) {
+    return AddButtonStyled(caption, WS_TABSTOP | BS_AUTOCHECKBOX);
+}
+
+size_t win32dialogform::AddRadioButton(std::string_view caption) {
+    // The first of a run starts a group, the system's own run of radio buttons.
+    const bool first = buttons_.empty() || !IsRadioButton(buttons_.back());
+    return AddButtonStyled(caption, WS_TABSTOP | BS_AUTORADIOBUTTON | (first ? WS_GROUP : 0));
+}
+
+size_t win32dialogform::AddGroupBox(std::string_view caption) { return AddButtonStyled(caption, BS_GROUPBOX); }
+
+bool win32dialogform::Checked(size_t index) const {
+    return SendMessageW(buttons_.at(index), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void win32dialogform::SetChecked(size_t index, bool checked) {
+    HWND button = buttons_.at(index);
+    if (!checked || !IsRadioButton(button)) {
+        SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        return;
+    }
+    const platform::buttonrange run =
+        platform::RadioRun(index, buttons_.size(), [this](size_t k) { return IsRadioButton(buttons_[k]); });
+    CheckRadioButton(Handle(), static_cast<int>(FirstButtonId + run.first), static_cast<int>(FirstButtonId + run.last),
+                     static_cast<int>(FirstButtonId + index));
+}
+
+void win32dialogform::SetButtonEnabled(size_t index, bool enabled) {
+    HWND button = buttons_.at(index);
+    const bool hadkeyboard = GetFocus() == button;
+    EnableWindow(button, enabled ? TRUE : FALSE);
+    // The system takes the keyboard from a disabled control and leaves it nowhere: the window
+    // passes it on.
+    if (hadkeyboard && !enabled) SetFocus(Handle());
+}
+
+bool win32dialogform::ButtonEnabled(size_t index) const { return IsWindowEnabled(buttons_.at(index)) != FALSE; }
 
 void win32dialogform::SetButtonBounds(size_t index, const platform::rect& bounds) {
     MoveWindow(buttons_.at(index), bounds.left, bounds.top, bounds.Width(), bounds.Height(), TRUE);
@@ -267,7 +322,8 @@ void win32dialogform::Open() {
         events_.OnShow(measuring);
     }
     ShowWindow(Handle(), SW_SHOW);
-    SetFocus(buttons_.empty() ? Handle() : buttons_.front());
+    HWND home = HomeControl();
+    SetFocus(home != nullptr ? home : Handle());
 }
 
 int32_t win32dialogform::ShowModal() {
@@ -313,9 +369,22 @@ bool win32dialogform::Visible() const { return Handle() != nullptr && IsWindowVi
 
 void win32dialogform::Destroy() { handle_ = windowhandle(); }
 
-void win32dialogform::RestoreFocus() {
-    const bool kept = focused_ != nullptr && IsWindow(focused_) && GetParent(focused_) == Handle();
-    SetFocus(kept ? focused_ : buttons_.front());
+HWND win32dialogform::HomeControl() const {
+    for (HWND button : buttons_) {
+        if (IsPushButton(button) && IsWindowEnabled(button)) return button;
+    }
+    return nullptr;
+}
+
+bool win32dialogform::RestoreFocus() {
+    const bool kept =
+        focused_ != nullptr && IsWindow(focused_) && GetParent(focused_) == Handle() && IsWindowEnabled(focused_);
+    HWND target = kept ? focused_ : HomeControl();
+    if (target == nullptr) {
+        return false;
+    }
+    SetFocus(target);
+    return true;
 }
 
 void win32dialogform::KeyPreview(wchar_t key) {
@@ -329,7 +398,9 @@ LRESULT CALLBACK win32dialogform::ButtonProcedure(HWND button, UINT message, WPA
     auto* self = reinterpret_cast<win32dialogform*>(GetWindowLongPtrW(button, GWLP_USERDATA));
     if (self != nullptr) {
         if (message == WM_KEYDOWN && wparam == VK_RETURN) {
-            SendMessageW(button, BM_CLICK, 0, 0);
+            // A check box or a radio button is not toggled by Enter: its character goes to the
+            // key preview.
+            if (IsPushButton(button)) SendMessageW(button, BM_CLICK, 0, 0);
             return 0;
         }
         if (message == WM_KEYDOWN && wparam == VK_TAB) {
@@ -340,8 +411,9 @@ LRESULT CALLBACK win32dialogform::ButtonProcedure(HWND button, UINT message, WPA
             self->focused_ = button;
         }
         if (message == WM_CHAR) {
-            self->KeyPreview(static_cast<wchar_t>(wparam));
-            // Enter has acted already; Esc may have destroyed the window with this button.
+            // Enter on a push button has clicked it, and is done.
+            if (wparam != L'\r' || !IsPushButton(button)) self->KeyPreview(static_cast<wchar_t>(wparam));
+            // Esc may have destroyed the window with this button.
             if (wparam == L'\r' || wparam == VK_ESCAPE || wparam == L'\t' || !IsWindow(button)) {
                 return 0;
             }
@@ -429,8 +501,15 @@ LRESULT win32dialogform::Handle(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_COMMAND:
         if (HIWORD(wparam) == BN_CLICKED && LOWORD(wparam) >= FirstButtonId &&
             LOWORD(wparam) < FirstButtonId + buttons_.size()) {
+            const size_t index = LOWORD(wparam) - FirstButtonId;
+            if (IsRadioButton(buttons_[index])) {
+                // A radio button taking the focus unchecked tells of it as of a click: it was none.
+                if (!Checked(index)) return 0;
+                // The system unchecks only the enabled ones of its group: the run is made whole.
+                SetChecked(index, true);
+            }
             // The owner may destroy the window here: nothing of it is touched afterwards.
-            events_.OnButtonClick(LOWORD(wparam) - FirstButtonId);
+            events_.OnButtonClick(index);
             return 0;
         }
         if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) >= FirstEditId &&
@@ -465,14 +544,12 @@ LRESULT win32dialogform::Handle(HWND window, UINT message, WPARAM wparam, LPARAM
         return 0;
     case WM_ACTIVATE:
         events_.OnActivate(LOWORD(wparam) != WA_INACTIVE);
-        if (LOWORD(wparam) != WA_INACTIVE && IsWindow(window) && !buttons_.empty()) {
-            RestoreFocus();
+        if (LOWORD(wparam) != WA_INACTIVE && IsWindow(window) && RestoreFocus()) {
             return 0;
         }
         break;
     case WM_SETFOCUS:
-        if (!buttons_.empty()) {
-            RestoreFocus();
+        if (RestoreFocus()) {
             return 0;
         }
         break;

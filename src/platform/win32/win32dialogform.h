@@ -9,7 +9,7 @@
 
 namespace quillmap::win32 {
 
-// A dialog window with push buttons, made with CreateWindowEx rather than a dialog template so
+// A dialog window with buttons, made with CreateWindowEx rather than a dialog template so
 // that its layout is entirely the owner's. Not movable: the HWND and its buttons keep a pointer
 // to this object.
 class win32dialogform final : public platform::dialogform {
@@ -21,6 +21,13 @@ public:
     win32dialogform& operator=(const win32dialogform&) = delete;
 
     size_t AddButton(std::string_view caption) override;
+    size_t AddCheckBox(std::string_view caption) override;
+    size_t AddRadioButton(std::string_view caption) override;
+    size_t AddGroupBox(std::string_view caption) override;
+    bool Checked(size_t index) const override;
+    void SetChecked(size_t index, bool checked) override;
+    void SetButtonEnabled(size_t index, bool enabled) override;
+    bool ButtonEnabled(size_t index) const override;
     void SetButtonBounds(size_t index, const platform::rect& bounds) override;
     void SetButtonFont(const platform::fontspec& font) override;
     void SetOneButtonFont(size_t index, const platform::fontspec& font) override;
@@ -58,16 +65,21 @@ private:
     // procedure the control had.
     HWND CreateChild(const wchar_t* kind, const wchar_t* text, DWORD style, size_t id, WNDPROC procedure,
                      WNDPROC& original);
+    // A visible button of the style given (BS_*, WS_TABSTOP, WS_GROUP), numbered after the others.
+    size_t AddButtonStyled(std::string_view caption, DWORD style);
     // Tab and Shift+Tab on a control move the focus, as in the system's dialogs.
     static void TabFrom(HWND control);
     // Colours an edit box's text as its font says.
     LRESULT ColourEdit(HWND edit, HDC dc);
     LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    // Lays the window out through its owner, shows it and focuses the first button.
+    // Where the keyboard goes when no other control has it: the first enabled push button, if any.
+    HWND HomeControl() const;
+    // Lays the window out through its owner, shows it and focuses the home control.
     void Open();
     // As Windows' own dialogs do, the focus goes back to the control that had it last, the
-    // first button at first, rather than to the window, which has no keys of its own.
-    void RestoreFocus();
+    // home control at first, rather than to the window, which has no keys of its own; false
+    // when there is no such control and the window keeps it.
+    bool RestoreFocus();
     void KeyPreview(wchar_t key);
 
     platform::dialogevents& events_;
