@@ -2,7 +2,8 @@
 
 namespace quillmap {
 
-dialogforms::dialogforms(platform::application& app, platform::system& system) {
+dialogforms::dialogforms(platform::application& app, platform::system& system)
+    : find_(std::make_unique<TForm2>(app, system)), replace_(std::make_unique<TForm3>(app, system)) {
     for (auto& form : before_) form = app.CreateForm({}, *this);
     finesettings_ = std::make_unique<TForm7>(app, system);
     for (auto& form : after_) form = app.CreateForm({}, *this);

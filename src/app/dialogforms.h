@@ -3,6 +3,8 @@
 #include <array>
 #include <memory>
 
+#include "dialogs/tform2.h"
+#include "dialogs/tform3.h"
 #include "dialogs/tform7.h"
 #include "platform/application.h"
 #include "platform/system.h"
@@ -17,6 +19,8 @@ class dialogforms final : private platform::windowevents {
 public:
     dialogforms(platform::application& app, platform::system& system);
 
+    TForm2& Find() { return *find_; }
+    TForm3& Replace() { return *replace_; }
     TForm7& FineSettings() { return *finesettings_; }
 
 private:
@@ -25,8 +29,10 @@ private:
     // Closing a dialog only hides it: it lives until the program ends.
     void OnClose() override;
 
-    // Find, replace and pinned files before the fine settings; the others after them.
-    std::array<std::unique_ptr<platform::window>, 3> before_;
+    std::unique_ptr<TForm2> find_;
+    std::unique_ptr<TForm3> replace_;
+    // The pinned files before the fine settings; the others after them.
+    std::array<std::unique_ptr<platform::window>, 1> before_;
     std::unique_ptr<TForm7> finesettings_;
     std::array<std::unique_ptr<platform::window>, 4> after_;
 };

@@ -17,6 +17,9 @@ mainmenuhandlers Tform1::MenuHandlers() {
     handlers.cut = [this] { Cut(); };
     handlers.copy = [this] { Copy(); };
     handlers.paste = [this] { Paste(); };
+    handlers.find = [this] { ShowFind(false); };
+    handlers.findnext = [this] { FindNext(); };
+    handlers.replace = [this] { ShowReplace(false); };
     handlers.selectall = [this] { SelectAll(); };
     handlers.statusbar = [this] { ToggleStatusBar(); };
     handlers.allremoved = [this] { ToggleAllRemoved(); };

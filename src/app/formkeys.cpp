@@ -87,8 +87,13 @@ void Tform1::OnKeyDown(uint16_t key, uint8_t shift) {
         case 'C': run(menu_->Copy()); return;
         case 'V': run(menu_->Paste()); return;
         case 'X': run(menu_->Cut()); return;
-        case 'F': run(menu_->Find()); return;
-        case 'R': run(menu_->Replace()); return;
+        // With Ctrl held the dialogs open centred over the window.
+        case 'F':
+            if (menu_->Find().Enabled()) ShowFind(true);
+            return;
+        case 'R':
+            if (menu_->Replace().Enabled()) ShowReplace(true);
+            return;
         default: break;
         }
     }

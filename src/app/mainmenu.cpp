@@ -43,11 +43,11 @@ void mainmenu::BuildEdit(platform::menu& edit, const mainmenuhandlers& handlers)
     cut_ = &AddCommand(edit, "Вырезать", EditShortcuts[2], handlers.cut);
     copy_ = &AddCommand(edit, "Копировать", EditShortcuts[3], handlers.copy);
     paste_ = &AddCommand(edit, "Вставить", EditShortcuts[4], handlers.paste);
-    find_ = &AddCommand(edit, "Найти...", "Ctrl+F", {});
+    find_ = &AddCommand(edit, "Найти...", "Ctrl+F", handlers.find);
     // Enabled by the first search, which gives it a text to look for.
-    findnext_ = &AddCommand(edit, "Найти следующий", "F3", {});
+    findnext_ = &AddCommand(edit, "Найти следующий", "F3", handlers.findnext);
     findnext_->SetEnabled(false);
-    replace_ = &AddCommand(edit, "Заменить...", "Ctrl+R", {});
+    replace_ = &AddCommand(edit, "Заменить...", "Ctrl+R", handlers.replace);
     AddCommand(edit, "Выделить всё", "Ctrl+A", handlers.selectall);
 }
 

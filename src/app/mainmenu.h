@@ -20,6 +20,9 @@ struct mainmenuhandlers {
     menucommand cut;           // "Вырезать"
     menucommand copy;          // "Копировать"
     menucommand paste;         // "Вставить"
+    menucommand find;          // "Найти..."
+    menucommand findnext;      // "Найти следующий"
+    menucommand replace;       // "Заменить..."
     menucommand selectall;     // "Выделить всё"
     menucommand statusbar;     // "Строка состояния": flips its check mark and follows it
     menucommand allremoved;    // "Всё лишнее убрано"

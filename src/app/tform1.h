@@ -19,6 +19,8 @@
 
 namespace quillmap {
 
+class TForm2;
+class TForm3;
 class TForm7;
 
 // The main window: lives from start to end of the program. It draws its view into an off-screen
@@ -31,6 +33,8 @@ public:
     static constexpr int32_t CaretBlink = 500;
     static constexpr int32_t AutoScrollTimer = 2;
     static constexpr int32_t AutoScrollInterval = 50;
+    // Behind the codes, until a skin paints there.
+    static constexpr platform::colour PictureBackground = platform::clWhite;
 
     Tform1(platform::application& app, platform::system& system);
     // The window hears nothing more before the parts go: the menu bar, taken off as it goes,
@@ -91,6 +95,13 @@ public:
     // "Тонкая настройка...": the dialog made at start-up, whose applied values the window follows.
     void SetFineSettings(TForm7& dialog);
     void ShowFineSettings();
+    // "Найти...", "Найти следующий" and "Заменить...": the dialogs made at start-up, which
+    // search the view and replace in it. Opened from a key with Ctrl held, they are centred over
+    // the window; from the menu, they open at the mouse.
+    void SetSearchDialogs(TForm2& find, TForm3& replace);
+    void ShowFind(bool centred);
+    void FindNext();
+    void ShowReplace(bool centred);
     // "Информация о документе...": a message beside the window, or at the mouse when the command
     // came from a menu clicked with it.
     void DocumentInfo(bool fromkeyboard);
@@ -176,6 +187,8 @@ private:
     // Puts the selection on the clipboard; false when there was none or the clipboard refused.
     bool CopySelection();
     void FirstRun();
+    // A search dialog is to be shown: the window gives up the activation and the topmost band.
+    void LeaveForDialog();
     // The window, its menus and the view as the state file left them.
     void ApplyState();
     // The window as it is now, recorded for the state file.
@@ -244,6 +257,8 @@ private:
     std::vector<uintptr_t> loweredwindows_;
     std::vector<uintptr_t> dialogwindows_;
     TForm7* finesettings_ = nullptr;
+    TForm2* finddialog_ = nullptr;
+    TForm3* replacedialog_ = nullptr;
     // What data.dat held besides the settings; the parts later work fills are kept as read.
     statedata state_;
 

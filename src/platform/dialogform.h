@@ -106,6 +106,8 @@ public:
     virtual void SetEditFont(size_t index, const fontspec& font) = 0;
     // The most characters the user may type into it; 0 leaves it to the system.
     virtual void SetEditMaxLength(size_t index, int32_t characters) = 0;
+    // The box's background; the system's window colour until set.
+    virtual void SetEditBackground(size_t index, colour background) = 0;
     virtual std::string EditText(size_t index) const = 0;
     virtual void SetEditText(size_t index, std::string_view text) = 0;
     // The keyboard goes to the box, its whole text selected so that typing replaces it.

@@ -35,6 +35,7 @@ public:
         rect bounds;
         fontspec font;
         int32_t maxlength = 0;
+        colour background = clWindow;
         std::string text;
         // The whole text is selected: the next character typed replaces it.
         bool selected = false;
@@ -65,6 +66,7 @@ public:
     void SetEditBounds(size_t index, const rect& bounds) override { edits_.at(index).bounds = bounds; }
     void SetEditFont(size_t index, const fontspec& font) override { edits_.at(index).font = font; }
     void SetEditMaxLength(size_t index, int32_t characters) override { edits_.at(index).maxlength = characters; }
+    void SetEditBackground(size_t index, colour background) override { edits_.at(index).background = background; }
     std::string EditText(size_t index) const override { return edits_.at(index).text; }
     void SetEditText(size_t index, std::string_view text) override;
     void FocusEdit(size_t index) override;

@@ -240,6 +240,7 @@ size_t win32dialogform::AddEdit() {
     edits_.push_back(edit);
     editfonts_.emplace_back();
     editcolours_.push_back(platform::clBlack);
+    editbackgrounds_.emplace_back();
     return index;
 }
 
@@ -279,10 +280,26 @@ void win32dialogform::FocusEdit(size_t index) {
     SendMessageW(edit, EM_SETSEL, 0, -1);
 }
 
+void win32dialogform::SetEditBackground(size_t index, platform::colour background) {
+    HWND edit = edits_.at(index);
+    brushhandle made(CreateSolidBrush(Resolved(background)));
+    if (!made) {
+        return;
+    }
+    editbackgrounds_[index] = std::move(made);
+    InvalidateRect(edit, nullptr, TRUE);
+}
+
 LRESULT win32dialogform::ColourEdit(HWND edit, HDC dc) {
     for (size_t k = 0; k < edits_.size(); ++k) {
         if (edits_[k] == edit) {
             SetTextColor(dc, Resolved(editcolours_[k]));
+            if (const brushhandle& own = editbackgrounds_[k]) {
+                LOGBRUSH fill{};
+                GetObjectW(own.Get(), sizeof fill, &fill);
+                SetBkColor(dc, fill.lbColor);
+                return reinterpret_cast<LRESULT>(own.Get());
+            }
             SetBkColor(dc, GetSysColor(COLOR_WINDOW));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         }

@@ -36,6 +36,7 @@ public:
     void SetEditBounds(size_t index, const platform::rect& bounds) override;
     void SetEditFont(size_t index, const platform::fontspec& font) override;
     void SetEditMaxLength(size_t index, int32_t characters) override;
+    void SetEditBackground(size_t index, platform::colour background) override;
     std::string EditText(size_t index) const override;
     void SetEditText(size_t index, std::string_view text) override;
     void FocusEdit(size_t index) override;
@@ -90,6 +91,8 @@ private:
     std::vector<fonthandle> ownbuttonfonts_;  // by button, empty for those in buttonfont_
     std::vector<fonthandle> editfonts_;
     std::vector<platform::colour> editcolours_;
+    // By edit box; empty for the system's window colour.
+    std::vector<brushhandle> editbackgrounds_;
     windowhandle handle_;
     int32_t modalresult_ = 0;
     bool modal_ = false;

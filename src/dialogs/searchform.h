@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "dialogs/searchhooks.h"
+#include "platform/application.h"
+#include "platform/dialogform.h"
+#include "platform/system.h"
+
+namespace quillmap {
+
+// The font of the find and replace dialogs' labels, check boxes, buttons and phrase boxes.
+inline const platform::fontspec SearchFormFont{"MS Sans Serif", -11, platform::DefaultCharset, 0, platform::clBlack};
+
+// What the find and replace dialogs share: a modeless window above the others, where it opens,
+// its phrase boxes, emptied and coloured like the codes on every showing, and the main window's
+// part when it goes.
+class searchform {
+public:
+    searchform(platform::application& app, platform::system& system, std::string_view caption,
+               platform::dialogevents& events, platform::extent client, size_t boxes);
+
+    // Centred over the main window's bounds when given (the command came with Ctrl held),
+    // otherwise across the mouse with its top there; then kept to the work area. The phrase box
+    // has the keyboard.
+    void Show(const searchhooks& hooks, const std::optional<platform::rect>& centreover);
+    void Hide(const searchhooks& hooks);
+    bool Visible() const { return form_->Visible(); }
+    platform::dialogform& Form() const { return *form_; }
+
+private:
+    platform::system& system_;
+    std::unique_ptr<platform::dialogform> form_;
+    platform::extent client_;
+    size_t boxes_;
+};
+
+}  // namespace quillmap
