@@ -37,9 +37,7 @@ int32_t ReplaceOneByOne(vwstruct& view, const std::string& phrase, const std::st
     bool more = true;
     while (more) {
         const int32_t length = view.Selection().tobyte - view.Selection().frombyte;
-        view.DeleteSelection(true, true);
-        view.MarkOpen();
-        view.Insert(replacement, true, true);
+        view.ReplaceSelection(replacement);
         const bool fromcaret = view.StepBack();
         budget -= length - 1;
         ++count;

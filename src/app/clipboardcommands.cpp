@@ -28,15 +28,7 @@ void Tform1::Paste() {
     }
     if (bytes->empty()) return;
     desiredcolumn_ = -1;
-    EditCommand([&] {
-        bool relayout = false;
-        // The selection and what replaces it are one step of the history.
-        if (view_->HasSelection()) {
-            relayout = view_->DeleteSelection(true, true);
-            view_->MarkOpen();
-        }
-        return view_->Insert(*bytes, true, true) || relayout;
-    });
+    EditCommand([&] { return view_->ReplaceSelection(*bytes); });
 }
 
 }  // namespace quillmap

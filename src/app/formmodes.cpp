@@ -10,15 +10,6 @@
 
 namespace quillmap {
 
-namespace {
-
-// The show commands the taskbar menu's items give.
-constexpr uint32_t ShowMinimized = 6;
-constexpr uint32_t ShowMaximized = 3;
-constexpr uint32_t Restore = 9;
-
-}  // namespace
-
 void Tform1::ToggleAllRemoved() {
     platform::menuitem& item = menu_->AllRemoved();
     if (!item.Checked() && Settings().NoExtrasWarningShown) WarnAboutAllRemoved();
@@ -110,7 +101,7 @@ taskbarhandlers Tform1::TaskbarHandlers() {
     taskbarhandlers handlers;
     handlers.minimise = [this] { window_->SetShowCommand(ShowMinimized); };
     handlers.maximise = [this] { window_->SetShowCommand(ShowMaximized); };
-    handlers.restore = [this] { window_->SetShowCommand(Restore); };
+    handlers.restore = [this] { window_->SetShowCommand(ShowRestored); };
     handlers.exit = [this] { Exit(); };
     return handlers;
 }

@@ -13,8 +13,6 @@ namespace quillmap {
 
 namespace {
 
-constexpr uint32_t ShowMaximized = 3;
-
 std::filesystem::path StatePath(const platform::application& app) {
     return Cp1251Path(app.ProgramFolder()) / "data.dat";
 }

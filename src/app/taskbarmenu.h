@@ -14,6 +14,11 @@ enum class windowshow { normal, minimised, maximised };
 // others normal.
 windowshow ShowStateOf(uint32_t showcommand);
 
+// The show commands the program gives a window, as Windows numbers them.
+inline constexpr uint32_t ShowMaximized = 3;
+inline constexpr uint32_t ShowMinimized = 6;
+inline constexpr uint32_t ShowRestored = 9;
+
 struct taskbarhandlers {
     menucommand minimise;
     menucommand maximise;

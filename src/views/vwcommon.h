@@ -117,6 +117,9 @@ public:
     // Records an edit that has just been made: from is where it began, the caret where it ended.
     void RecordEdit(undokind kind, std::string_view text, textpos from);
     void MarkOpen() { history_.MarkOpen(); }
+    // The text put in place of the selection, or at the caret without one, the two as one step
+    // of the history (pasting, replacing). True when the layout may have changed.
+    bool ReplaceSelection(std::string_view text);
     bool CanUndo() const { return history_.CanUndo(); }
     bool CanRedo() const { return history_.CanRedo(); }
     // The caret line with the lines around it that run on into it (Shift+Ctrl+Y).

@@ -156,4 +156,13 @@ void vwcommon::RewriteBlocks(const blockrewriter& callback) {
     SetPosition(caret.column, caret.line, true);
 }
 
+bool vwcommon::ReplaceSelection(std::string_view text) {
+    bool relayout = false;
+    if (HasSelection()) {
+        relayout = DeleteSelection(true, true);
+        MarkOpen();
+    }
+    return Insert(text, true, true) || relayout;
+}
+
 }  // namespace quillmap

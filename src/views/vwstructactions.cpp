@@ -36,12 +36,7 @@ bool vwstruct::PasteTextAsCodes() {
         system_.Beep();
         return false;
     }
-    // The selection and the codes that replace it are one step of the history.
-    if (HasSelection()) {
-        DeleteSelection(true, true);
-        MarkOpen();
-    }
-    Insert(bytes, true, true);
+    ReplaceSelection(bytes);
     return true;
 }
 
