@@ -13,6 +13,16 @@ GIF=$3
 e2e_install_cleanup
 e2e_run_on_copy animation.gif || exit 1
 
+visible_window() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+# window_gone TITLE: true once no window so titled shows, within ten seconds.
+window_gone() {
+    for _ in $(seq 1 20); do
+        visible_window "$1" || return 0
+        sleep 0.5
+    done
+    return 1
+}
+
 # "Найти": the codes in lower case and Enter; the dialog stays for another search, Esc ends it.
 keys ctrl+f
 sleep 1
@@ -20,8 +30,9 @@ xdotool type --delay 60 '4e 45 54 53 43 41 50 45'
 keys Return
 screenshot "$OUTDIR/find.png"
 e2e_log "screenshot: $OUTDIR/find.png"
+check "the find dialog shows" visible_window '^Найти$'
 keys Escape
-sleep 1
+check "Esc ends the find dialog" window_gone '^Найти$'
 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
 keys ctrl+c
 COPIED=$(timeout 10 xclip -selection clipboard -o 2>/dev/null)
@@ -41,10 +52,13 @@ keys Return
 sleep 1
 screenshot "$OUTDIR/no_more.png"
 e2e_log "screenshot: $OUTDIR/no_more.png"
+# The message box bears the program's title, the main window a changed document's "* " before it.
+MESSAGE='^animation\.gif - Quillmap$'
+check "the message that there is no more shows" visible_window "$MESSAGE"
 keys Return
-sleep 1
+check "Enter dismisses the message" window_gone "$MESSAGE"
 keys Escape
-sleep 1
+check "Esc ends the replace dialog" window_gone '^Заменить$'
 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
 screenshot "$OUTDIR/replaced.png"
 e2e_log "screenshot: $OUTDIR/replaced.png"

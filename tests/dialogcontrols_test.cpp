@@ -122,13 +122,5 @@ TEST_F(dialogcontrols, TheKeyboardStartsOnTheFirstEnabledPushButtonAndLeavesADis
     EXPECT_EQ(form.Buttons()[Down1].kind, headlessdialogform::button::radio);
 }
 
-TEST(headlessapplication, KeepsInformationApartFromErrors) {
-    platform::headlessapplication app;
-    app.ShowMessage("Поиск завершён");
-    app.ShowError("Нет файла");
-    EXPECT_EQ(app.Messages(), Log{"Поиск завершён"});
-    EXPECT_EQ(app.Errors(), Log{"Нет файла"});
-}
-
 }  // namespace
 }  // namespace quillmap

@@ -35,15 +35,20 @@ struct searchwindow : inputwindow {
         view.SetPosition(a.column, a.line, true);
         view.SetPosition(b.column, b.line, true);
     }
+    // Ctrl and a letter as Windows delivers them: the key, then its control character.
+    void CtrlKey(char letter) {
+        form.OnKeyDown(static_cast<uint16_t>(letter), platform::ssCtrl);
+        form.OnChar(static_cast<char>(letter - '@'));
+    }
     // Ctrl+F, the phrase typed, Enter.
     void FindByKeys(const std::string& phrase) {
-        if (!dialogs.Find().Visible()) form.OnKeyDown('F', platform::ssCtrl);
+        if (!dialogs.Find().Visible()) CtrlKey('F');
         Find().FocusEdit(TForm2::PhraseBox);
         Find().TypeInEdit(TForm2::PhraseBox, phrase + "\r");
     }
     // Ctrl+R with the two texts typed, each box's Enter after it: the search, and "Заменить".
     void OpenReplace(const std::string& phrase, const std::string& replacement) {
-        form.OnKeyDown('R', platform::ssCtrl);
+        CtrlKey('R');
         Replace().TypeInEdit(TForm3::PhraseBox, phrase);
         Replace().TypeInEdit(TForm3::ReplacementBox, replacement);
     }
@@ -77,7 +82,7 @@ TEST(FindDialog, TextCodesCaseAndWhichMatchWins) {
     for (const sample& s : samples) {
         SCOPED_TRACE(s.name);
         searchwindow w(s.bytes);
-        w.form.OnKeyDown('F', platform::ssCtrl);
+        w.CtrlKey('F');
         if (s.matchcase) w.Find().ClickButton(TForm2::MatchCaseBox);
         w.Find().TypeInEdit(TForm2::PhraseBox, s.phrase + "\r");
         if (s.selected.first < 0) {
@@ -126,7 +131,7 @@ TEST(FindDialog, OpensCentredWithCtrlAndAtTheMouseFromTheMenu) {
     searchwindow w("abc");
     w.window.SetBounds({100, 100, 700, 500});
     w.system.MoveCursor({600, 300});
-    w.form.OnKeyDown('F', platform::ssCtrl);
+    w.CtrlKey('F');
     const platform::extent size = w.Find().WindowSize();
     EXPECT_EQ(w.Find().Position(), (platform::point{100 + (600 - size.width) / 2, 100 + (400 - size.height) / 2}));
     EXPECT_EQ(w.Find().FocusedEdit(), TForm2::PhraseBox);
@@ -190,7 +195,7 @@ TEST(ReplaceDialog, WhereTheSearchStartsAndEnds) {
         SCOPED_TRACE(s.name);
         searchwindow w(s.bytes);
         w.Select(s.selection.first, s.selection.second);
-        w.form.OnKeyDown('R', platform::ssCtrl);
+        w.CtrlKey('R');
         EXPECT_EQ(w.Replace().Buttons()[TForm3::InSelectionButton].enabled, s.selection.first != s.selection.second);
         w.Replace().ClickButton(s.start);
         w.Replace().TypeInEdit(TForm3::PhraseBox, s.phrase);

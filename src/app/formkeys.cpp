@@ -90,9 +90,12 @@ void Tform1::OnKeyDown(uint16_t key, uint8_t shift) {
         // With Ctrl held the dialogs open centred over the window.
         case 'F':
             if (menu_->Find().Enabled()) ShowFind(true);
+            // Still held: the dialog on the way forgot it, and its character must type nothing.
+            ctrloralt_ = true;
             return;
         case 'R':
             if (menu_->Replace().Enabled()) ShowReplace(true);
+            ctrloralt_ = true;
             return;
         default: break;
         }

@@ -55,6 +55,7 @@ void Tform1::ApplyModes() {
 }
 
 void Tform1::OnActivate(bool active) {
+    active_ = active;
     if (active)
         Activate();
     else

@@ -19,8 +19,17 @@ void Tform1::SetSearchDialogs(TForm2& find, TForm3& replace) {
             SyncScrollBars();
         };
         hooks->updateundoredo = [this] { menu_->UpdateUndoRedo(view_->CanUndo(), view_->CanRedo()); };
-        hooks->begindialog = [this] { BeginDialog(); };
-        hooks->enddialog = [this] { EndDialog(); };
+        // A message of "Найти следующий" comes while this window is active, one of a dialog's
+        // while the dialog is: then only the topmost band is this window's business.
+        hooks->begindialog = [this] {
+            searchmessagebracketed_ = active_;
+            if (active_) BeginDialog();
+            else if (menu_->OnTop().Checked()) window_->SetTopmost(false);
+        };
+        hooks->enddialog = [this] {
+            if (searchmessagebracketed_) EndDialog();
+            else if (menu_->OnTop().Checked()) window_->SetTopmost(true);
+        };
         hooks->dialoghidden = [this] {
             if (menu_->OnTop().Checked()) window_->SetTopmost(true);
         };

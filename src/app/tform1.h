@@ -259,6 +259,10 @@ private:
     TForm7* finesettings_ = nullptr;
     TForm2* finddialog_ = nullptr;
     TForm3* replacedialog_ = nullptr;
+    // Whether the window is the active one, as the system last said; and whether the message a
+    // search dialog shows was bracketed as one of the window's own, which only an active window's is.
+    bool active_ = false;
+    bool searchmessagebracketed_ = false;
     // What data.dat held besides the settings; the parts later work fills are kept as read.
     statedata state_;
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string_view>
 
-#include "platform/application.h"
+#include "platform/dialogform.h"
 #include "platform/system.h"
 #include "views/vwstruct.h"
 
@@ -33,8 +33,8 @@ struct searchhooks {
 std::string SearchEndedText(std::string_view phrase, std::string_view ending);
 
 // A search that found nothing (more): the asterisk sound, then the message in a box of the
-// system's between the main window's steps around dialogs.
-void ReportSearchEnded(const searchhooks& hooks, platform::application& app, platform::system& system,
+// system's over the dialog, between the main window's steps around dialogs.
+void ReportSearchEnded(const searchhooks& hooks, platform::dialogform& dialog, platform::system& system,
                        std::string_view phrase, std::string_view ending);
 
 }  // namespace quillmap

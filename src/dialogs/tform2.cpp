@@ -5,7 +5,7 @@
 namespace quillmap {
 
 TForm2::TForm2(platform::application& app, platform::system& system)
-    : app_(app), system_(system), form_(app, system, FindTitle, *this, FindClient, 1) {
+    : system_(system), form_(app, system, FindTitle, *this, FindClient, 1) {
     platform::dialogform& form = form_.Form();
     form.AddButton("Найти далее");
     form.AddButton("Завершить");
@@ -59,7 +59,7 @@ void TForm2::Search(const std::string& phrase, bool fromcaret) {
     if (hooks.view().FindPhrase(phrase, budget, fromcaret, Form().Checked(MatchCaseBox)))
         hooks.followview();
     else
-        ReportSearchEnded(hooks, app_, system_, phrase, NothingFound);
+        ReportSearchEnded(hooks, Form(), system_, phrase, NothingFound);
 }
 
 }  // namespace quillmap

@@ -66,7 +66,6 @@ private:
     // The search and what it ends in: the bars following the view, or the asterisk and a message.
     void Search(const std::string& phrase, bool fromcaret);
 
-    platform::application& app_;
     platform::system& system_;
     searchform form_;
     // The phrase searched last since the dialog was shown, which the next search continues.

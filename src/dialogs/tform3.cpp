@@ -8,7 +8,7 @@
 namespace quillmap {
 
 TForm3::TForm3(platform::application& app, platform::system& system)
-    : app_(app), system_(system), form_(app, system, ReplaceTitle, *this, ReplaceClient, 2) {
+    : system_(system), form_(app, system, ReplaceTitle, *this, ReplaceClient, 2) {
     platform::dialogform& form = form_.Form();
     form.AddButton("Найти далее");
     form.AddButton("Заменить");
@@ -93,7 +93,7 @@ void TForm3::FindNextForReplace(bool fromcaret, bool refresh) {
     } else {
         view.PutCaret(savedcaret_);
         exhausted_ = true;
-        ReportSearchEnded(hooks, app_, system_, phrase, NoMoreFound);
+        ReportSearchEnded(hooks, Form(), system_, phrase, NoMoreFound);
     }
     if (refresh) hooks.followview();
     view.SetSearchMode(searchmode::both);

@@ -22,12 +22,12 @@ inline constexpr platform::point PhraseLabel{8, 8};
 inline constexpr platform::rect Phrase{8, 24, 8 + 329, 24 + 24};
 inline constexpr platform::point ReplacementLabel{8, 56};
 inline constexpr platform::rect Replacement{8, 72, 8 + 329, 72 + 24};
-inline constexpr platform::rect MatchCase{8, 112, 8 + 170, 112 + 20};
-inline constexpr platform::rect ReplaceCodes{8, 136, 8 + 170, 136 + 20};
-inline constexpr platform::rect StartGroup{184, 104, 184 + 153, 104 + 76};
-inline constexpr platform::rect FromStart{192, 120, 192 + 140, 120 + 18};
-inline constexpr platform::rect FromCaret{192, 139, 192 + 140, 139 + 18};
-inline constexpr platform::rect InSelection{192, 158, 192 + 140, 158 + 18};
+inline constexpr platform::rect MatchCase{8, 112, 8 + 150, 112 + 20};
+inline constexpr platform::rect ReplaceCodes{8, 136, 8 + 150, 136 + 20};
+inline constexpr platform::rect StartGroup{164, 104, 164 + 173, 104 + 76};
+inline constexpr platform::rect FromStart{172, 120, 172 + 160, 120 + 18};
+inline constexpr platform::rect FromCaret{172, 139, 172 + 160, 139 + 18};
+inline constexpr platform::rect InSelection{172, 158, 172 + 160, 158 + 18};
 inline constexpr platform::rect FindNext{346, 8, 346 + 119, 8 + 25};
 inline constexpr platform::rect Replace{346, 40, 346 + 119, 40 + 25};
 inline constexpr platform::rect ReplaceAll{346, 72, 346 + 119, 72 + 25};
@@ -104,7 +104,6 @@ private:
     // starts after the caret.
     bool ReplaceSelected(const std::string& replacement, bool all);
 
-    platform::application& app_;
     platform::system& system_;
     searchform form_;
     int32_t budget_ = NoSearch;

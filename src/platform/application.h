@@ -167,8 +167,6 @@ public:
     virtual bool ChooseColour(colour& chosen) = 0;
     // The system's simple message box with one button, for errors and refusals.
     virtual void ShowError(std::string_view text) = 0;
-    // The system's simple message box with one OK button and no icon, for information.
-    virtual void ShowMessage(std::string_view text) = 0;
     // Opens a document or web address with the program the system has for it.
     virtual void OpenWithShell(std::string_view target, std::string_view folder) = 0;
     // Another running copy's main window titled caption (or "* " + caption) whose user data is

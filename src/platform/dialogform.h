@@ -121,6 +121,10 @@ public:
     virtual void MoveTo(point topleft) = 0;
     // Above every window that is not in the topmost band, without being activated.
     virtual void StayOnTop() = 0;
+    // The system's message box with one OK button and no icon, for information, owned by this
+    // window while it is shown (otherwise by the active window): it stays above its owner and
+    // has the keyboard until it is dismissed.
+    virtual void ShowMessage(std::string_view text) = 0;
 
     // Shows the window with the first enabled push button focused and returns its modal result
     // once that is set; the other windows of the program wait meanwhile.

@@ -54,7 +54,6 @@ public:
     std::optional<colour> colouranswer;
     std::vector<colour> colourdialogs;
     void ShowError(std::string_view text) override { errors_.emplace_back(text); }
-    void ShowMessage(std::string_view text) override { messages_.emplace_back(text); }
     void OpenWithShell(std::string_view target, std::string_view folder) override {
         shellopens_.push_back(std::string(target) + "|" + std::string(folder));
     }
@@ -63,6 +62,8 @@ public:
     void QueueFileAnswer(std::string name) { fileanswers_.push_back(std::move(name)); }
     const std::vector<filedialog>& FileDialogs() const { return filedialogs_; }
     const std::vector<std::string>& Errors() const { return errors_; }
+    // The information the dialogs' message boxes gave, in order.
+    void RecordMessage(std::string_view text) { messages_.emplace_back(text); }
     const std::vector<std::string>& Messages() const { return messages_; }
     const std::vector<std::string>& ShellOpens() const { return shellopens_; }
     // Menus are their own records here: a test reads their items and clicks them.

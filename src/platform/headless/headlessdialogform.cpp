@@ -55,6 +55,8 @@ void headlessdialogform::SetButtonFont(const fontspec& font) {
     for (button& each : buttons_) each.font.reset();
 }
 
+void headlessdialogform::ShowMessage(std::string_view text) { app_.RecordMessage(text); }
+
 size_t headlessdialogform::AddEdit() {
     edits_.emplace_back();
     return edits_.size() - 1;

@@ -76,6 +76,8 @@ public:
     extent WindowSize() const override;
     void MoveTo(point topleft) override { position_ = topleft; }
     void StayOnTop() override { ontop_ = true; }
+    // The application keeps the text, in order with the other dialogs' messages.
+    void ShowMessage(std::string_view text) override;
     bool OnTop() const { return ontop_; }
 
     // Plays the application's queued answers until the modal result is set or the window is gone.

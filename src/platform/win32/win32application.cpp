@@ -141,15 +141,11 @@ std::unique_ptr<platform::printjob> win32application::StartPrintJob(std::string_
     return std::make_unique<win32printjob>(std::exchange(printer_, nullptr), title);
 }
 
-void win32application::ShowMessageBox(std::string_view text, UINT style) {
+void win32application::ShowError(std::string_view text) {
     const std::wstring message = WideFromCp1251(text);
     const std::wstring title = WideFromCp1251(Title());
-    MessageBoxW(GetActiveWindow(), message.c_str(), title.c_str(), style);
+    MessageBoxW(GetActiveWindow(), message.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }
-
-void win32application::ShowError(std::string_view text) { ShowMessageBox(text, MB_OK | MB_ICONERROR); }
-
-void win32application::ShowMessage(std::string_view text) { ShowMessageBox(text, MB_OK); }
 
 void win32application::OpenWithShell(std::string_view target, std::string_view folder) {
     const std::wstring file = WideFromCp1251(target);

@@ -35,7 +35,6 @@ public:
     bool ChoosePrint(platform::printrequest& request) override;
     std::unique_ptr<platform::printjob> StartPrintJob(std::string_view title) override;
     void ShowError(std::string_view text) override;
-    void ShowMessage(std::string_view text) override;
     void OpenWithShell(std::string_view target, std::string_view folder) override;
     std::unique_ptr<platform::menu> CreateMenu(platform::menukind kind) override;
     std::unique_ptr<platform::dialogform> CreateDialogForm(std::string_view caption,
@@ -49,8 +48,6 @@ public:
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     void RunPostedTask();
-    // A message box owned by the active window, titled with the program's title.
-    void ShowMessageBox(std::string_view text, UINT style);
 
     windowhandle window_;
     // One posted message to the application window for each: whichever message loop is running,

@@ -60,6 +60,7 @@ bool IsPushButton(HWND button) {
 }
 
 bool IsRadioButton(HWND button) { return ButtonType(button) == BS_AUTORADIOBUTTON; }
+bool IsGroupBox(HWND button) { return ButtonType(button) == BS_GROUPBOX; }
 
 // The window procedure every button had before the dialog took its keys.
 WNDPROC& OriginalButtonProcedure() {
@@ -171,7 +172,13 @@ size_t win32dialogform::AddRadioButton(std::string_view caption) {
     return AddButtonStyled(caption, WS_TABSTOP | BS_AUTORADIOBUTTON | (first ? WS_GROUP : 0));
 }
 
-size_t win32dialogform::AddGroupBox(std::string_view caption) { return AddButtonStyled(caption, BS_GROUPBOX); }
+size_t win32dialogform::AddGroupBox(std::string_view caption) {
+    // The frame lies under the controls it holds and paints around them: the window clips its
+    // children out of its own painting, so the frame fills its inside itself.
+    const size_t index = AddButtonStyled(caption, BS_GROUPBOX | WS_CLIPSIBLINGS);
+    SetWindowPos(buttons_[index], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return index;
+}
 
 bool win32dialogform::Checked(size_t index) const {
     return SendMessageW(buttons_.at(index), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -328,6 +335,14 @@ void win32dialogform::StayOnTop() {
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE);
 }
 
+void win32dialogform::ShowMessage(std::string_view text) {
+    // The box takes the title of the application's window, which owns every dialog.
+    HWND application = GetWindow(Handle(), GW_OWNER);
+    std::wstring title(static_cast<size_t>(application != nullptr ? GetWindowTextLengthW(application) : 0) + 1, L'\0');
+    title.resize(static_cast<size_t>(application != nullptr ? GetWindowTextW(application, title.data(), static_cast<int>(title.size())) : 0));
+    MessageBoxW(Visible() ? Handle() : GetActiveWindow(), WideFromCp1251(text).c_str(), title.c_str(), MB_OK);
+}
+
 void win32dialogform::MoveTo(platform::point topleft) {
     SetWindowPos(Handle(), nullptr, topleft.x, topleft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -414,6 +429,12 @@ void win32dialogform::KeyPreview(wchar_t key) {
 LRESULT CALLBACK win32dialogform::ButtonProcedure(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
     auto* self = reinterpret_cast<win32dialogform*>(GetWindowLongPtrW(button, GWLP_USERDATA));
     if (self != nullptr) {
+        if (message == WM_ERASEBKGND && IsGroupBox(button)) {
+            RECT inside{};
+            GetClientRect(button, &inside);
+            FillRect(reinterpret_cast<HDC>(wparam), &inside, GetSysColorBrush(COLOR_BTNFACE));
+            return 1;
+        }
         if (message == WM_KEYDOWN && wparam == VK_RETURN) {
             // A check box or a radio button is not toggled by Enter: its character goes to the
             // key preview.

@@ -45,6 +45,7 @@ public:
     platform::extent WindowSize() const override;
     void MoveTo(platform::point topleft) override;
     void StayOnTop() override;
+    void ShowMessage(std::string_view text) override;
 
     int32_t ShowModal() override;
     bool ShowingModally() const override { return modal_; }
