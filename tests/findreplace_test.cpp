@@ -135,6 +135,9 @@ TEST(FindDialog, OpensCentredWithCtrlAndAtTheMouseFromTheMenu) {
     const platform::extent size = w.Find().WindowSize();
     EXPECT_EQ(w.Find().Position(), (platform::point{100 + (600 - size.width) / 2, 100 + (400 - size.height) / 2}));
     EXPECT_EQ(w.Find().FocusedEdit(), TForm2::PhraseBox);
+    // The phrase box looks like the codes: their ink on their background.
+    EXPECT_EQ(w.Find().Edits()[TForm2::PhraseBox].font.textcolour, w.form.Picture().Canvas().Font().textcolour);
+    EXPECT_EQ(w.Find().Edits()[TForm2::PhraseBox].background, Tform1::PictureBackground);
     w.Find().ClickButton(TForm2::FinishButton);
     w.form.Menu().Find().Click();
     EXPECT_EQ(w.Find().Position(), (platform::point{600 - size.width / 2, 300}));
