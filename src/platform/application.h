@@ -60,12 +60,22 @@ protected:
     ~windowevents() = default;
 };
 
+enum class formkind : uint8_t {
+    // A window with a sizing frame and a title bar: the main window and the plain forms.
+    standard,
+    // A small sizeable window with a thin title bar, above all other windows, off the taskbar.
+    toolwindow,
+    // A window without border or title bar, above all other windows, off the taskbar.
+    popup,
+};
+
 struct formdesign {
     std::string caption;  // CP1251
     extent client;
     colour background = clWhite;
     // Own taskbar button and no owner window (the main window).
     bool mainwindow = false;
+    formkind kind = formkind::standard;
     // The smallest the user may size the whole window, frame included; 0 leaves that side to
     // the system.
     extent minimum{0, 0};

@@ -51,8 +51,15 @@ win32window::win32window(const platform::formdesign& form, platform::windowevent
 
     // The main window stands alone with its own taskbar button; the others belong to the
     // application window and cannot be minimised on their own.
-    const DWORD style = form.mainwindow ? WS_OVERLAPPEDWINDOW : (WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX);
-    const DWORD exstyle = form.mainwindow ? WS_EX_APPWINDOW : 0;
+    DWORD style = form.mainwindow ? WS_OVERLAPPEDWINDOW : (WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX);
+    DWORD exstyle = form.mainwindow ? WS_EX_APPWINDOW : 0;
+    if (form.kind == platform::formkind::toolwindow) {
+        style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+        exstyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    } else if (form.kind == platform::formkind::popup) {
+        style = WS_POPUP;
+        exstyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    }
     RECT frame{0, 0, form.client.width, form.client.height};
     AdjustWindowRectEx(&frame, style, FALSE, exstyle);
 
