@@ -18,6 +18,12 @@ void Tform1::SetFineSettings(TForm7& dialog) {
     };
     // The font taken again measures the glyphs, the separators and the rows by the new values.
     hooks.separatorwidths = [this] { view_->SetFont(bitmap_->Canvas().Font()); };
+    hooks.navigator = [this] {
+        if (navigator* outline = view_->Navigator()) {
+            outline->Rebuild();
+            outline->Repaint();
+        }
+    };
     hooks.onapply = [this] {
         HideCaret();
         view_->SetFont(bitmap_->Canvas().Font());

@@ -67,6 +67,10 @@ std::unique_ptr<vwgif> Tform1::MakeView() {
     view->SetApplication(app_);
     // The view changed its layout on its own (the column count): the bars and the picture follow.
     view->onrefresh = [this] { ViewActionDone(false); };
+    view->onnavigatorclosed = [this] {
+        for (tmnitem* item : viewactions_->Items())
+            if (item->Tag() == vwstruct::NavigatorAction) item->SetChecked(false);
+    };
     return view;
 }
 

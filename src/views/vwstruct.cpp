@@ -97,6 +97,8 @@ void vwstruct::RebuildRows() {
     blocktops_[0] = 0;
     for (int32_t k = 0; k < rows_.EntryCount(); ++k)
         blocktops_[k + 1] = blocktops_[k] + BlockHeight(k) + fieldline;
+    // Every change of the tree passes here, so the navigator follows from one place.
+    if (navigator_) navigator_->Sync();
 }
 
 int32_t vwstruct::EntryAtHeight(int64_t height) const {

@@ -13,6 +13,7 @@
 #include "views/charclasses.h"
 #include "views/codeselection.h"
 #include "views/fieldwalk.h"
+#include "views/navigator.h"
 #include "views/phrasefinder.h"
 #include "views/rowtable.h"
 #include "views/stolbokno.h"
@@ -143,6 +144,7 @@ public:
     // The view's own menu actions, by their index in PopupItems.
     static constexpr int32_t PasteAsCodesAction = 1;
     static constexpr int32_t CopyAsCodesAction = 2;
+    static constexpr int32_t NavigatorAction = 3;
     // The selected codes on the clipboard as text.
     void CopyCodesAsText();
     // Clipboard text read as codes and inserted at the caret, over the selection as one step of
@@ -156,6 +158,14 @@ public:
     void ShowColumnWindow();
     void SetApplication(platform::application& app) { app_ = &app; }
     stolbokno* ColumnWindow() const { return columnwindow_.get(); }
+    // "Навигация": the navigator shown, made on first use, or hidden.
+    void ShowNavigator(bool shown);
+    navigator* Navigator() const { return navigator_.get(); }
+    // The structure view moves to a field the navigator points at: its closed ancestors open,
+    // the caret goes to its first row without a selection, and the main window follows.
+    void Reveal(pole& field);
+    // The user closed the navigator: the main window takes the check off "Навигация".
+    std::function<void()> onnavigatorclosed;
     // The line of the caret's field's value text it stands on, and that line.
     int32_t TextLine() const { return textline_; }
     const std::string& ValueText() const { return valuetext_; }
@@ -271,6 +281,7 @@ private:
     uint64_t editcount_ = 0;
     platform::application* app_ = nullptr;
     std::unique_ptr<stolbokno> columnwindow_;
+    std::unique_ptr<navigator> navigator_;
     searchmode searchmode_ = searchmode::both;
 
     // The display styles: a number's or a flags byte's value text keeps its stored lines here

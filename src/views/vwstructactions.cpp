@@ -8,12 +8,11 @@
 namespace quillmap {
 
 amnaction vwstruct::PopupItems() {
-    // The navigator window binds its action when it comes.
     return {
         {"Число столбцов...", [this](bool) { ShowColumnWindow(); return false; }, false, false, 0},
         {"Вставить текст в виде кода", [this](bool) { return PasteTextAsCodes(); }, false, false, 1},
         {"Копировать код в виде текста", [this](bool) { CopyCodesAsText(); return false; }, false, false, 1},
-        {"Навигация", {}, true, false, 0},
+        {"Навигация", [this](bool checked) { ShowNavigator(checked); return false; }, true, false, 0},
     };
 }
 

@@ -54,6 +54,8 @@ bool win32window::HandleInput(UINT message, WPARAM wparam, LPARAM lparam, LRESUL
         return true;
     case WM_LBUTTONDOWN: events_.OnMouseDown(mousebutton::left, PointOf(lparam), ShiftOf(wparam)); return true;
     case WM_RBUTTONDOWN: events_.OnMouseDown(mousebutton::right, PointOf(lparam), ShiftOf(wparam)); return true;
+    case WM_MBUTTONDOWN: events_.OnMouseDown(mousebutton::middle, PointOf(lparam), ShiftOf(wparam)); return true;
+    case WM_MBUTTONUP: events_.OnMouseUp(mousebutton::middle, PointOf(lparam), ShiftOf(wparam)); return true;
     case WM_LBUTTONUP: events_.OnMouseUp(mousebutton::left, PointOf(lparam), ShiftOf(wparam)); return true;
     case WM_RBUTTONUP:
         events_.OnMouseUp(mousebutton::right, PointOf(lparam), ShiftOf(wparam));

@@ -1,0 +1,45 @@
+// The structure view's side of the navigator: showing and hiding it, and moving to the field
+// the user picked in it.
+#include <algorithm>
+
+#include "views/vwstruct.h"
+
+namespace quillmap {
+
+void vwstruct::ShowNavigator(bool shown) {
+    if (!shown) {
+        if (navigator_) navigator_->Hide();
+        return;
+    }
+    if (!app_) return;
+    if (!navigator_) {
+        navigator_ = std::make_unique<navigator>(*app_, system_, *this);
+        navigator_->onclose = [this] {
+            // The window goes once its own close message is done with.
+            app_->Post([gone = std::shared_ptr<navigator>(std::move(navigator_))] {});
+            if (onnavigatorclosed) onnavigatorclosed();
+        };
+    }
+    navigator_->Show();
+}
+
+void vwstruct::Reveal(pole& field) {
+    bool opened = false;
+    for (cont* up = field.Parent(); up && up != root_.get() && !up->Expanded(); up = up->Parent()) {
+        up->SetExpanded(true);
+        opened = true;
+    }
+    // An open container has no row of its own: its first row is its first child's.
+    pole* target = &field;
+    while (!opened && target->IsContainer() && static_cast<cont*>(target)->Expanded() &&
+           static_cast<cont*>(target)->ChildCount() > 0)
+        target = &static_cast<cont*>(target)->Child(0);
+    RebuildRows();
+    int32_t start = std::max(0, target->Start());
+    for (int32_t entry = 0; entry < rows_.EntryCount(); ++entry)
+        if (rows_.Field(entry) == target) start = rows_.Start(entry);
+    MoveCaret(start, 0, false);
+    if (onrefresh) onrefresh();
+}
+
+}  // namespace quillmap
