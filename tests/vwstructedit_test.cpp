@@ -7,10 +7,12 @@
 #include "base/settings.h"
 #include "gif/gifcont.h"
 #include "gif/gifdocument.h"
+#include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesscanvas.h"
 #include "platform/headless/headlesssystem.h"
 #include "support/corpus.h"
 #include "support/gifbytes.h"
+#include "support/outlinecheck.h"
 #include "support/settingsguard.h"
 #include "support/treetext.h"
 #include "views/vwgif.h"
@@ -63,6 +65,7 @@ struct editfixture {
     }
 
     settingsguard settings;
+    platform::headlessapplication app;
     platform::headlesscanvas canvas;
     platform::headlesssystem system;
     vwgif view{canvas, system};
@@ -151,7 +154,9 @@ TEST(VwStructEdit, KeysAndTypingFromTheTable) {
 }
 
 // Random keys, typing, clicks and drags on corpus files: the tree always equals a fresh parse,
-// the caret stays in the document, and the history takes every change back and forth exactly.
+// the caret stays in the document, the history takes every change back and forth exactly, and
+// the open navigator, whose rows are opened and closed at random too, keeps its outline true to
+// the tree.
 TEST(VwStructEdit, RandomEditingKeepsTheTreeAndTheHistoryExact) {
     std::vector<std::string> files;
     for (const auto& path : CorpusFiles()) {
@@ -160,6 +165,8 @@ TEST(VwStructEdit, RandomEditingKeepsTheTreeAndTheHistoryExact) {
     }
     ASSERT_FALSE(files.empty());
     std::mt19937 rng(20261208);
+    // Apart, so that the edits stay those the test has always made.
+    std::mt19937 folding(20261209);
     // Tab goes between the codes and a value text, where Enter stores what was typed.
     const char typed[] = "0123456789abcdefGz\t\t\r";
     const char* pasted[] = {"4f 0A", "1 2 3", "zz", "100", "FF\r00"};
@@ -167,6 +174,8 @@ TEST(VwStructEdit, RandomEditingKeepsTheTreeAndTheHistoryExact) {
     for (int sequence = 0; sequence < 3000; ++sequence) {
         const std::string& original = files[rng() % files.size()];
         editfixture f(original);
+        f.view.SetApplication(f.app);
+        f.view.ShowNavigator(true);
         Settings().TextBaseSyst = bases[rng() % 3];
         Settings().FirstZeroes = rng() % 2;
         f.view.SetInsertMode(rng() % 2);
@@ -214,6 +223,10 @@ TEST(VwStructEdit, RandomEditingKeepsTheTreeAndTheHistoryExact) {
             ASSERT_GE(f.view.CaretEnd().byte, 0);
             ASSERT_LE(f.view.CaretEnd().byte, f.view.DocumentLength());
             ASSERT_LE(f.view.AnchorEnd().byte, f.view.DocumentLength());
+            navigator& outline = *f.view.Navigator();
+            ASSERT_EQ(OutlineMismatch(f.view.Root(), outline.Outline().Rows()), "") << "after step " << step;
+            for (int toggles = folding() % 3; toggles > 0; --toggles)
+                outline.Toggle(folding() % outline.Outline().Rows().size());
         }
         const std::string edited = f.Text();
         while (f.view.CanUndo()) f.view.Undo();
