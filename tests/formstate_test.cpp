@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
 #include "support/scratchfolder.h"
+#include "support/corpus.h"
 #include "support/menutext.h"
 #include "support/settingsguard.h"
 #include "support/utf8.h"
@@ -144,6 +146,49 @@ TEST_F(formstate, TheFineSettingsDialogOpensFromTheMenuAndTheViewFollowsWhatItAp
     EXPECT_GT(form.View().ContentWidth(), width);
     EXPECT_EQ(form.Menu().AllRemoved().Shortcut(), "F12");
     EXPECT_TRUE(app.Windows().at(0)->Topmost());
+}
+
+// "Навигация" shows the navigator and hides it; the window closed by the user takes the check
+// off, and new margins from the fine settings lay its rows out again.
+TEST_F(formstate, NavigationShowsTheNavigatorThatFollowsItsMarginsAndUnchecksWhenClosed) {
+    Tform1 form(app, system);
+    dialogforms dialogs(app, system);
+    form.SetFineSettings(dialogs.FineSettings());
+    form.OpenDocument((testing::CorpusDir() / "welcome2.gif").string());
+    platform::menuitem& navigation = ItemCalled(form.Menu().Format(), testing::Utf8(u8"Навигация"));
+    navigation.Click();
+    ASSERT_NE(form.View().Navigator(), nullptr);
+    EXPECT_TRUE(navigation.Checked());
+    EXPECT_TRUE(form.View().Navigator()->Visible());
+    navigation.Click();
+    EXPECT_FALSE(form.View().Navigator()->Visible());
+    navigation.Click();
+    EXPECT_TRUE(form.View().Navigator()->Visible());
+
+    // The outline is made again from the root: the opened row is closed.
+    const auto opened = static_cast<size_t>(std::find_if(form.View().Navigator()->Outline().Rows().begin(),
+                                                          form.View().Navigator()->Outline().Rows().end(),
+                                                          [](const outlinerow& row) { return row.node->IsContainer(); }) -
+                                             form.View().Navigator()->Outline().Rows().begin());
+    form.View().Navigator()->Toggle(opened);
+    ASSERT_TRUE(form.View().Navigator()->Outline().Rows().at(opened).expanded);
+    TForm7& dialog = dialogs.FineSettings();
+    ItemCalled(form.Menu().Extra(), testing::Utf8(u8"Тонкая настройка...")).Click();
+    dialog.SelectCell(FindSetting("NavigatorOtstupX")->row);
+    dialog.EditCell("20");
+    dialog.GridEnter();
+    dialog.Button1Click();
+    EXPECT_EQ(form.View().Navigator()->Outline().Rows().at(0).area.left, 20);
+    EXPECT_FALSE(form.View().Navigator()->Outline().Rows().at(opened).expanded);
+
+    auto& window = static_cast<platform::headlesswindow&>(form.View().Navigator()->Window());
+    window.Close();
+    EXPECT_FALSE(navigation.Checked());
+    EXPECT_EQ(form.View().Navigator(), nullptr);
+    app.RunPosted();
+    navigation.Click();
+    ASSERT_NE(form.View().Navigator(), nullptr);
+    EXPECT_TRUE(form.View().Navigator()->Visible());
 }
 
 }  // namespace
