@@ -101,8 +101,10 @@ TEST(Navigator, OpeningTheScreenDescriptorInsertsItsChildrenAndClosingPutsTheRow
         EXPECT_EQ(f.Rows()[k + 6].area.left, before[k].area.left) << k;
     }
     EXPECT_EQ(f.Mismatch(), "");
-    // A double click on the title closes it again.
+    // A double click on the title closes it again: its first press moves the view there.
     f.Window().MouseMove(f.TitlePoint(screen));
+    f.Window().MouseDown(f.TitlePoint(screen));
+    EXPECT_EQ(f.view.CaretEnd().byte, f.Rows()[screen + 1].node->Start());
     f.Window().DoubleClick(f.TitlePoint(screen));
     ASSERT_EQ(f.Rows().size(), before.size());
     for (size_t k = 0; k < before.size(); ++k) {

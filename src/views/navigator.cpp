@@ -68,8 +68,11 @@ void navigator::Rebuild() {
 }
 
 void navigator::Sync() {
+    // The view changes the tree under the mouse, as when a click reveals a field, and the second
+    // press of a double click still finds its title: the hover stays while its row does.
+    const pole* hovered = hover_ < outline_.Rows().size() ? outline_.Rows()[hover_].node : nullptr;
     outline_.Sync(view_.Root());
-    hover_ = outline_.Rows().size();
+    if (hover_ >= outline_.Rows().size() || outline_.Rows()[hover_].node != hovered) hover_ = outline_.Rows().size();
     UpdateBars();
     Repaint();
 }
