@@ -13,6 +13,7 @@
 #include "support/scratchfolder.h"
 #include "support/corpus.h"
 #include "support/menutext.h"
+#include "support/outlinecheck.h"
 #include "support/settingsguard.h"
 #include "support/utf8.h"
 
@@ -189,6 +190,11 @@ TEST_F(formstate, NavigationShowsTheNavigatorThatFollowsItsMarginsAndUnchecksWhe
     navigation.Click();
     ASSERT_NE(form.View().Navigator(), nullptr);
     EXPECT_TRUE(form.View().Navigator()->Visible());
+    // Another document comes with a view of its own, whose navigator shows that document.
+    form.OpenDocument((testing::CorpusDir() / "depth1.gif").string());
+    ASSERT_NE(form.View().Navigator(), nullptr);
+    EXPECT_TRUE(form.View().Navigator()->Visible());
+    EXPECT_EQ(testing::OutlineMismatch(form.View().Root(), form.View().Navigator()->Outline().Rows()), "");
 }
 
 }  // namespace

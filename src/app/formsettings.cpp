@@ -19,10 +19,7 @@ void Tform1::SetFineSettings(TForm7& dialog) {
     // The font taken again measures the glyphs, the separators and the rows by the new values.
     hooks.separatorwidths = [this] { view_->SetFont(bitmap_->Canvas().Font()); };
     hooks.navigator = [this] {
-        if (navigator* outline = view_->Navigator()) {
-            outline->Rebuild();
-            outline->Repaint();
-        }
+        if (navigator* outline = view_->Navigator()) outline->Rebuild();
     };
     hooks.onapply = [this] {
         HideCaret();

@@ -65,6 +65,7 @@ void navigator::Rebuild() {
     outline_.Rebuild(view_.Root());
     hover_ = outline_.Rows().size();
     UpdateBars();
+    Repaint();
 }
 
 void navigator::Sync() {

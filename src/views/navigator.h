@@ -34,7 +34,7 @@ public:
     navigator(const navigator&) = delete;
     navigator& operator=(const navigator&) = delete;
 
-    // The rows again from the root, all closed; the bars follow.
+    // The rows again from the root, all closed; the bars follow and the outline is drawn.
     void Rebuild();
     // The rows follow the tree after an edit; the bars follow and the outline is drawn.
     void Sync();

@@ -27,10 +27,7 @@ void vwstruct::AppendBytes(const uint8_t* bytes, int32_t count) {
 void vwstruct::LoadFromFile(const std::string& path) {
     bytes_ = LoadDocumentBytes(Cp1251Path(path));
     ReparseAll();
-    if (navigator_) {
-        navigator_->Rebuild();
-        navigator_->Repaint();
-    }
+    if (navigator_) navigator_->Rebuild();
 }
 
 void vwstruct::SaveToFile(const std::string& path) { SaveDocumentBytes(system_.Files(), Cp1251Path(path), bytes_); }
