@@ -2,7 +2,8 @@
 # End-to-end: the navigator in quillmap.exe under Wine. "Формат" › "Навигация" shows the tool
 # window "Навигатор" with the outline of the file's fields, closed containers with their green
 # plus (screenshot navigator.png); a click on the first plus opens it, its box then showing the
-# red bar (screenshot opened.png); choosing "Навигация" again hides the window.
+# red bar (screenshot opened.png); a click on a title moves the main window's view to that field
+# (screenshot revealed.png); choosing "Навигация" again hides the window.
 # Usage: navigator.sh EXE OUTDIR GIF
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -54,6 +55,21 @@ screenshot "$OUTDIR/opened.png"
 e2e_log "screenshot: $OUTDIR/opened.png"
 RED=$(pixels "$OUTDIR/opened.png" '#FF0000')
 check "the opened container's box shows the red bar ($RED pixels)" [ "$RED" -gt 2 ]
+
+# A title two thirds of the way down, a block far into the file: the main window's view moves
+# to it (screenshot revealed.png).
+window_geometry "$WINDOW"
+MAIN_AREA="${WINDOW_WIDTH}x${WINDOW_HEIGHT}+${WINDOW_X}+${WINDOW_Y}"
+convert "$OUTDIR/opened.png" -crop "$MAIN_AREA" +repage "$OUTDIR/main_before.png"
+xdotool mousemove "$((NAV_X + 60))" "$((NAV_Y + NAV_HEIGHT * 2 / 3))"
+sleep 0.5
+xdotool click 1
+sleep 1
+screenshot "$OUTDIR/revealed.png"
+e2e_log "screenshot: $OUTDIR/revealed.png"
+convert "$OUTDIR/revealed.png" -crop "$MAIN_AREA" +repage "$OUTDIR/main_after.png"
+CHANGED=$(compare -metric AE "$OUTDIR/main_before.png" "$OUTDIR/main_after.png" null: 2>&1 | cut -d' ' -f1)
+check "a click on a title moves the main window's view ($CHANGED pixels changed)" [ "${CHANGED%.*}" -gt 1000 ]
 
 # Chosen again, "Навигация" hides the window; Wine takes a moment to say so.
 xdotool windowactivate --sync "$WINDOW" 2>/dev/null

@@ -165,6 +165,17 @@ TEST_F(formstate, NavigationShowsTheNavigatorThatFollowsItsMarginsAndUnchecksWhe
     EXPECT_FALSE(form.View().Navigator()->Visible());
     navigation.Click();
     EXPECT_TRUE(form.View().Navigator()->Visible());
+    // A click on the title of a block far into the file brings the main window's view and its bar there.
+    auto& outlinewindow = static_cast<platform::headlesswindow&>(form.View().Navigator()->Window());
+    ASSERT_GT(form.View().Navigator()->Outline().Rows().size(), 15u);
+    const outlinerow& far = form.View().Navigator()->Outline().Rows()[15];
+    const platform::point title{far.area.left + navigatoroutline::Indent + 2, far.area.top + 2};
+    const int32_t farstart = far.node->Start();
+    outlinewindow.MouseMove(title);
+    outlinewindow.MouseDown(title);
+    EXPECT_EQ(form.View().CaretEnd().byte, farstart);
+    EXPECT_GT(form.View().ScrollY(), 0);
+    EXPECT_EQ(app.Windows().at(0)->ScrollBar(platform::scrollaxis::vertical)->Position(), form.View().ScrollY());
 
     // The outline is made again from the root: the opened row is closed.
     const auto opened = static_cast<size_t>(std::find_if(form.View().Navigator()->Outline().Rows().begin(),

@@ -146,8 +146,9 @@ void Tform1::UpdateScroll(platform::scrollaxis axis) {
         return;
     }
     bar.SetEnabled(true);
+    // The view may have scrolled on its own (its caret brought into view): the bar starts there.
     const int32_t offset = vertical ? view_->ScrollY() : view_->ScrollX();
-    if (content < bar.Position()) bar.SetPosition(offset);
+    bar.SetPosition(offset);
     const int32_t visible = vertical ? view_->ClientHeight() : view_->ClientWidth();
     bar.SetRange(content, visible);
     bar.SetSteps(view_->LineHeight(), bar.LargeChange());
