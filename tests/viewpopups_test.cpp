@@ -10,6 +10,7 @@
 #include "platform/headless/headlesscanvas.h"
 #include "platform/headless/headlesssystem.h"
 #include "support/gifbytes.h"
+#include "support/inputwindow.h"
 #include "support/settingsguard.h"
 #include "views/fieldboxes.h"
 #include "views/vwgif.h"
@@ -131,6 +132,25 @@ TEST(ViewPopups, AnImageButtonOfAPictureTooLargeBeepsAndShowsNothing) {
         EXPECT_EQ(v.app.Windows().size(), 0u);
         EXPECT_EQ(v.system.Beeps(), r.beeps);
     }
+}
+
+TEST(ViewPopups, InTheMainWindowAPressThatOpensAPopupSelectsNothingAndTheNextMoveClosesIt) {
+    inputwindow w(std::string(reinterpret_cast<const char*>(TwoByTwo().data()), TwoByTwo().size()));
+    // Along the first row to the right, until a press lands on the description.
+    const platform::point row = w.At(0, 0);
+    int32_t x = row.x;
+    for (; x < w.window.ClientSize().width && !w.form.Popups().PopupOpen(); x += 10) {
+        w.window.MouseDown({x, row.y});
+        if (!w.form.Popups().PopupOpen()) w.window.MouseUp({x, row.y});
+    }
+    ASSERT_TRUE(w.form.Popups().PopupOpen());
+    EXPECT_FALSE(w.window.Captured());
+    EXPECT_EQ(w.window.Timers().count(Tform1::AutoScrollTimer), 0u);
+    w.window.MouseUp({x, row.y});
+    EXPECT_TRUE(w.form.Popups().PopupOpen());
+    w.window.MouseMove({row.x, row.y + 30});
+    EXPECT_FALSE(w.form.Popups().PopupOpen());
+    w.app.RunPosted();
 }
 
 }  // namespace

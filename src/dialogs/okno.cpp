@@ -34,6 +34,8 @@ void okno::Show() {
     window_->SetBounds(bounds);
     window_->StartTimer(PopupTimer, PopupTickMilliseconds);
     window_->Show();
+    // Esc reaches the popup, and leaving it for another window closes it.
+    window_->Focus();
 }
 
 platform::canvas& okno::Measuring() {
