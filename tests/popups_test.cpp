@@ -10,6 +10,7 @@
 #include "dialogs/popupwindows.h"
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
+#include "support/proportionguard.h"
 #include "support/settingsguard.h"
 
 namespace quillmap::testing {
@@ -20,6 +21,7 @@ using platform::drawop;
 struct popupfixture {
     explicit popupfixture(int32_t style = PopupStyle) : popups(app, system, style) {}
     settingsguard settings;
+    proportionguard proportion;
     platform::headlessapplication app;
     platform::headlesssystem system;
     popupwindows popups;

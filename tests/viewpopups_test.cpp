@@ -11,6 +11,7 @@
 #include "platform/headless/headlesssystem.h"
 #include "support/gifbytes.h"
 #include "support/inputwindow.h"
+#include "support/proportionguard.h"
 #include "support/settingsguard.h"
 #include "views/fieldboxes.h"
 #include "views/vwgif.h"
@@ -62,6 +63,7 @@ struct popupview {
     }
 
     settingsguard settings;
+    proportionguard proportion;
     platform::headlesscanvas canvas;
     platform::headlessapplication app;
     platform::headlesssystem system;
@@ -135,7 +137,9 @@ TEST(ViewPopups, AnImageButtonOfAPictureTooLargeBeepsAndShowsNothing) {
 }
 
 TEST(ViewPopups, InTheMainWindowAPressThatOpensAPopupSelectsNothingAndTheNextMoveClosesIt) {
-    inputwindow w(std::string(reinterpret_cast<const char*>(TwoByTwo().data()), TwoByTwo().size()));
+    const proportionguard proportion;
+    const std::vector<uint8_t> bytes = TwoByTwo();
+    inputwindow w(std::string(bytes.begin(), bytes.end()));
     // Along the first row to the right, until a press lands on the description.
     const platform::point row = w.At(0, 0);
     int32_t x = row.x;
