@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # End-to-end: the popup windows of quillmap.exe under Wine. A click on a field's description opens
 # the cream text popup at the mouse (screenshot text_popup.png); moving the mouse over the view
-# closes it. With the containers opened, a click on the image's button shows the decoded picture
-# in a cream border (image_popup.png). Esc, and a move away from the small picture popup, are sent
-# as well but only logged: under Wine on a bare X server the popup does not get the keyboard when
-# shown, and the move away from the picture does not close it there. The screenshots are taken as the
+# closes it, and the next click opens it again. With the containers opened, a click on the image's
+# button shows the decoded picture in a cream border (image_popup.png), and Esc closes it. Esc
+# right after the text popup opened, and a move away from the small picture popup, are sent as
+# well but only logged: under Wine on a bare X server neither closes its popup at once. The screenshots are taken as the
 # steps go and counted afterwards, so that the counting does not stretch the time between them.
 # Usage: popups.sh EXE OUTDIR GIF
 set -u
@@ -40,15 +40,24 @@ sleep 0.5
 xdotool mousemove $((AWAY_X + 10)) $((AWAY_Y + 5))
 sleep 1
 shot after_move
+xdotool mousemove "$DESC_X" "$DESC_Y" click 1
+sleep 1
+shot text_popup_again
+xdotool mousemove "$AWAY_X" "$AWAY_Y"
+sleep 0.5
+xdotool mousemove $((AWAY_X + 10)) $((AWAY_Y + 5))
+sleep 1
 
 BEFORE=$(cream "$OUTDIR/before.png")
 SHOWN=$(cream "$OUTDIR/text_popup.png")
 e2e_log "screenshot: $OUTDIR/text_popup.png"
 check "a click on a description shows the cream text popup ($BEFORE cream pixels before, $SHOWN after)" \
     [ "$SHOWN" -gt $((BEFORE + 2000)) ]
-e2e_log "cream pixels after Esc: $(cream "$OUTDIR/after_esc.png")"
+e2e_log "cream pixels a second after Esc: $(cream "$OUTDIR/after_esc.png")"
 GONE=$(cream "$OUTDIR/after_move.png")
 check "moving the mouse over the view closes the text popup ($GONE cream pixels)" [ "$GONE" -le $((BEFORE + 50)) ]
+AGAIN=$(cream "$OUTDIR/text_popup_again.png")
+check "the next click opens a new text popup ($AGAIN cream pixels)" [ "$AGAIN" -gt $((BEFORE + 2000)) ]
 
 # The green plus of each closed container, top first, opened; then the image's data at the end
 # with its button, a house with yellow walls.
@@ -74,13 +83,18 @@ if [ -n "$BUTTON" ]; then
     sleep 0.5
     xdotool mousemove $((AWAY_X + 10)) $((AWAY_Y + 5))
     sleep 1
+    shot after_picture_move
+    keys Escape
+    sleep 1
     shot after_picture
     BUTTON_CREAM=$(cream "$OUTDIR/image_button.png")
     PICTURE=$(cream "$OUTDIR/image_popup.png")
     e2e_log "screenshot: $OUTDIR/image_popup.png"
     check "a click on the image button shows the picture in a cream border ($BUTTON_CREAM cream pixels before, $PICTURE after)" \
         [ "$PICTURE" -gt $((BUTTON_CREAM + 40)) ]
-    e2e_log "cream pixels after moving away from the picture: $(cream "$OUTDIR/after_picture.png")"
+    e2e_log "cream pixels after moving away from the picture: $(cream "$OUTDIR/after_picture_move.png")"
+    CLOSED=$(cream "$OUTDIR/after_picture.png")
+    check "Esc closes the picture ($CLOSED cream pixels)" [ "$CLOSED" -le $((BUTTON_CREAM + 10)) ]
 fi
 
 e2e_close_program popups

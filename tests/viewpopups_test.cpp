@@ -5,6 +5,7 @@
 #include "dialogs/oknobmp.h"
 #include "dialogs/popupstyle.h"
 #include "dialogs/popupwindows.h"
+#include "base/settings.h"
 #include "model/cont.h"
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesscanvas.h"
@@ -154,6 +155,17 @@ TEST(ViewPopups, InTheMainWindowAPressThatOpensAPopupSelectsNothingAndTheNextMov
     EXPECT_TRUE(w.form.Popups().PopupOpen());
     w.window.MouseMove({row.x, row.y + 30});
     EXPECT_FALSE(w.form.Popups().PopupOpen());
+    w.app.RunPosted();
+
+    // Esc that reaches the main window instead closes the popup, and only the popup, even with
+    // ExitOnEsc.
+    Settings().ExitOnEsc = true;
+    w.window.MouseDown({x - 10, row.y});
+    w.window.MouseUp({x - 10, row.y});
+    ASSERT_TRUE(w.form.Popups().PopupOpen());
+    w.window.KeyDown(platform::vkEscape);
+    EXPECT_FALSE(w.form.Popups().PopupOpen());
+    EXPECT_FALSE(w.app.Terminated());
     w.app.RunPosted();
 }
 
