@@ -268,6 +268,7 @@ TEST_F(Vwcommon, TextHeightMeasuresTheFirstCharacterOrASpace) {
         void FillRect(const platform::rect& r) override { inner.FillRect(r); }
         void DrawSizeGrip(const platform::rect& r) override { inner.DrawSizeGrip(r); }
         void CopyFrom(const platform::bitmap& b, const platform::rect& r) override { inner.CopyFrom(b, r); }
+        void DrawPixels(const platform::pixelsurface& s, platform::point at) override { inner.DrawPixels(s, at); }
         void SetClipRect(const platform::rect& r) override { inner.SetClipRect(r); }
         void ClearClip() override { inner.ClearClip(); }
         platform::extent PixelsPerInch() const override { return inner.PixelsPerInch(); }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "support/proportionguard.h"
 #include "dialogs/breakline.h"
 #include "dialogs/fittextbox.h"
 #include "dialogs/showtext.h"
@@ -130,19 +131,10 @@ TEST_F(wrapping, DrawTextInRectCentresEachLineAndTheBlock) {
     EXPECT_EQ(Drawn(), (std::vector<drawn>{{"abcdef gh", {3, 9}}, {"-ij", {33, 20}}}));
 }
 
-// Restores the application-wide proportion a test changes.
-class proportionguard {
-public:
-    proportionguard() : saved_(TextBlockProportion()) {}
-    ~proportionguard() { SetTextBlockProportion(saved_); }
-
-private:
-    double saved_;
-};
 
 TEST_F(wrapping, FitTextBoxWidensInStepsUntilTheBoxIsFlatEnough) {
     const std::string text(30, 'a');
-    proportionguard guard;
+    testing::proportionguard guard;
     EXPECT_EQ(TextBlockProportion(), 3.5);
     // 90 wide is flat enough for two lines (90 / 23), 120 for three (120 / 34); below, it widens.
     rect box{0, 0, 50, 10};

@@ -64,7 +64,15 @@ void Tform1::OnMouseDown(platform::mousebutton button, platform::point at, uint8
     window_->StartTimer(AutoScrollTimer, AutoScrollInterval);
     HideCaret();
     const platform::point point = ViewPoint(at);
+    const bool popupbefore = popups_.PopupOpen();
     view_->MouseButton(point.x, point.y, true, (shift & platform::ssShift) != 0);
+    // A press that opened a popup selects nothing: the popup has the mouse and the keys now, and
+    // the next move over the view closes it.
+    if (!popupbefore && popups_.PopupOpen()) {
+        dragging_ = false;
+        window_->StopTimer(AutoScrollTimer);
+        window_->CaptureMouse(false);
+    }
     SyncScrollBars();
     ToggleCaret();
 }

@@ -71,6 +71,9 @@ void Tform1::OnKeyDown(uint16_t key, uint8_t shift) {
     const bool ctrl = (shift & ssCtrl) != 0;
     const bool extend = (shift & ssShift) != 0;
     ctrloralt_ = (shift & (ssCtrl | ssAlt)) != 0;
+    // The popup closes on Esc even when the keyboard stayed with this window (as under Wine),
+    // and the key does nothing more.
+    if (key == vkEscape && popups_.PopupOpen()) return popups_.CloseCurrentPopup();
     if (shift == ssCtrl) {
         switch (key) {
         case 'N':

@@ -7,6 +7,7 @@
 #include "app/texts.h"
 #include "base/rounding.h"
 #include "base/settings.h"
+#include "dialogs/popupstyle.h"
 
 namespace quillmap {
 
@@ -26,7 +27,7 @@ platform::fontspec WindowFont() {
 
 }  // namespace
 
-Tform1::Tform1(platform::application& app, platform::system& system) : app_(app), system_(system) {
+Tform1::Tform1(platform::application& app, platform::system& system) : app_(app), system_(system), popups_(app, system, PopupStyle) {
     // The picture, its view and the menus come before the window: setting the menu bar resizes
     // the window at once, and the layout that follows needs all of them.
     bitmap_ = app_.CreateBitmap(InitialClient);
@@ -65,6 +66,7 @@ Tform1::~Tform1() { window_->Disconnect(); }
 std::unique_ptr<vwgif> Tform1::MakeView() {
     auto view = std::make_unique<vwgif>(bitmap_->Canvas(), system_);
     view->SetApplication(app_);
+    view->SetPopups(popups_);
     // The view changed its layout on its own (the column count): the bars and the picture follow.
     view->onrefresh = [this] { ViewActionDone(false); };
     view->onnavigatorclosed = [this] {

@@ -15,6 +15,7 @@
 #include "app/viewactions.h"
 #include "app/windowpopup.h"
 #include "dialogs/mesokno.h"
+#include "dialogs/popupwindows.h"
 #include "views/vwgif.h"
 
 namespace quillmap {
@@ -45,6 +46,7 @@ public:
 
     platform::window& Window() { return *window_; }
     vwgif& View() { return *view_; }
+    popupwindows& Popups() { return popups_; }
     platform::bitmap& Picture() { return *bitmap_; }
     platform::scrollbar& VScroll() { return *vscroll_; }
     platform::scrollbar& HScroll() { return *hscroll_; }
@@ -229,6 +231,8 @@ private:
 
     platform::application& app_;
     platform::system& system_;
+    // The text and picture popups the view shows; they outlive every view.
+    popupwindows popups_;
     std::unique_ptr<platform::window> window_;
     std::unique_ptr<platform::bitmap> bitmap_;
     std::unique_ptr<platform::scrollbar> vscroll_;

@@ -16,6 +16,7 @@
 #include "platform/printing.h"
 #include "platform/menu.h"
 #include "platform/mouse.h"
+#include "platform/pixelsurface.h"
 
 namespace quillmap::platform {
 
@@ -162,6 +163,9 @@ public:
     virtual std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) = 0;
     // A picture drawn like the screen it will be copied to.
     virtual std::unique_ptr<bitmap> CreateBitmap(extent size) = 0;
+    // A picture of 32-bit pixels of the size given, black at first; null when it cannot be made
+    // (too large, or out of memory), never an exception.
+    virtual std::unique_ptr<pixelsurface> CreatePixelSurface(extent size) = 0;
     // An empty menu bar or popup menu, shown by this application's windows.
     virtual std::unique_ptr<menu> CreateMenu(menukind kind) = 0;
     // Dialogs are created hidden, with no buttons yet.

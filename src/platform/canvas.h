@@ -11,6 +11,7 @@
 namespace quillmap::platform {
 
 class bitmap;
+class pixelsurface;
 
 // Bits of a font's style byte, in the order the state file stores them.
 enum fontstylebit : uint8_t {
@@ -81,6 +82,9 @@ public:
     virtual void DrawSizeGrip(const rect& area) = 0;
     // Copies the area of an off-screen picture to the same place on this canvas.
     virtual void CopyFrom(const bitmap& source, const rect& area) = 0;
+    // Copies a whole surface of pixels made by the same application with its top left corner at a
+    // point; what falls outside the canvas is cut off.
+    virtual void DrawPixels(const pixelsurface& source, point at) = 0;
 
     virtual void SetClipRect(const rect& r) = 0;
     virtual void ClearClip() = 0;

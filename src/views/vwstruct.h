@@ -15,6 +15,7 @@
 #include "views/fieldwalk.h"
 #include "views/navigator.h"
 #include "views/phrasefinder.h"
+#include "views/popuphost.h"
 #include "views/rowtable.h"
 #include "views/stolbokno.h"
 #include "views/structmetrics.h"
@@ -157,6 +158,9 @@ public:
     // gave the view its application.
     void ShowColumnWindow();
     void SetApplication(platform::application& app) { app_ = &app; }
+    // The popup windows the main window provides; without them a press on a description or an
+    // image button shows nothing.
+    void SetPopups(popuphost& popups) { popups_ = &popups; }
     stolbokno* ColumnWindow() const { return columnwindow_.get(); }
     // "Навигация": the navigator shown, made on first use, or hidden.
     void ShowNavigator(bool shown);
@@ -197,12 +201,13 @@ protected:
 
     // The glyphs and the line height are measured once per font or base, not on every edit.
     void MeasureGlyphs();
-    // A press on an entry's description shows the text whole in a popup window; until the popup
-    // windows exist the press only leaves the caret where it was.
-    virtual void ShowDescription(int32_t /*entry*/, int64_t /*y inside the block*/) {}
-    // A press on the button of an image block's data decodes the image and shows it; the GIF view
-    // does it with the image popup, until then the press does nothing.
+    // A press on an entry's description shows the description item under the press whole in a
+    // text popup, unless a popup is open already; y counts from the top of the entry's block.
+    void ShowDescription(int32_t entry, int64_t y);
+    // A press on the button of an image block's data decodes the image and shows it; only a
+    // format with images knows how.
     virtual void ShowImage(pole& /*field*/) {}
+    popuphost* Popups() const { return popups_; }
 
 private:
     // Puts the new bytes in place of count bytes at offset and tells the tree: a recheck when
@@ -282,6 +287,7 @@ private:
     platform::application* app_ = nullptr;
     std::unique_ptr<stolbokno> columnwindow_;
     std::unique_ptr<navigator> navigator_;
+    popuphost* popups_ = nullptr;
     searchmode searchmode_ = searchmode::both;
 
     // The display styles: a number's or a flags byte's value text keeps its stored lines here

@@ -93,6 +93,8 @@ void vwstruct::MouseButton(int32_t x, int32_t y, bool down, bool extend) {
 }
 
 viewcursor vwstruct::MouseMove(int32_t x, int32_t y) {
+    // A popup stays only until the user moves on over the view.
+    if (popups_ && popups_->PopupOpen()) popups_->CloseCurrentPopup();
     const structmetrics m = Metrics();
     const int32_t entry = EntryAtMouse(y);
     const pole* field = rows_.Field(entry);

@@ -3,11 +3,13 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/win32/textcodec.h"
 #include "platform/win32/win32application.h"
+#include "platform/win32/win32bitmap.h"
 #include "platform/win32/win32clipboard.h"
 #include "platform/win32/win32dialogform.h"
 #include "platform/win32/win32system.h"
@@ -579,6 +581,23 @@ void ChecksOfSystemFont() {
               font.face == win32::Cp1251FromWide(metrics.lfMessageFont.lfFaceName));
 }
 
+void ChecksOfPixelSurfaces(win32::win32application& app) {
+    Check("a surface of 65535 x 65535 pixels is refused, not thrown",
+          app.CreatePixelSurface({65535, 65535}) == nullptr);
+    std::unique_ptr<platform::pixelsurface> surface = app.CreatePixelSurface({3, 2});
+    Check("a small surface is made with its size",
+          surface != nullptr && surface->Size().width == 3 && surface->Size().height == 2);
+    if (!surface) return;
+    // Red in bits 16-23, rows top-down: the first pixel is the top left, the sixth the bottom right.
+    surface->Pixels()[0] = 0x00FF0000;
+    surface->Pixels()[5] = 0x000000FF;
+    std::unique_ptr<platform::bitmap> picture = app.CreateBitmap({10, 10});
+    picture->Canvas().DrawPixels(*surface, {4, 4});
+    HDC dc = static_cast<win32::win32bitmap&>(*picture).Dc();
+    Check("its pixels land at the point given, red as red", GetPixel(dc, 4, 4) == RGB(255, 0, 0));
+    Check("and rows run top-down", GetPixel(dc, 6, 5) == RGB(0, 0, 255));
+}
+
 int main() {
     win32::win32application app;
     ChecksOfDialogFocus(app);
@@ -592,6 +611,7 @@ int main() {
     ChecksOfClipboard();
     ChecksOfSystemFont();
     ChecksOfTheFrame(app);
+    ChecksOfPixelSurfaces(app);
     std::printf("%d failed\n", failures);
     return failures;
 }

@@ -1,6 +1,8 @@
 #include "platform/headless/headlessapplication.h"
 
 #include <algorithm>
+#include <new>
+#include <optional>
 #include <utility>
 
 #include "platform/headless/headlessmenu.h"
@@ -34,6 +36,18 @@ private:
     extent size_;
 };
 
+class headlesspixelsurface final : public pixelsurface {
+public:
+    headlesspixelsurface(extent size, std::vector<uint32_t> pixels) : size_(size), pixels_(std::move(pixels)) {}
+    extent Size() const override { return size_; }
+    uint32_t* Pixels() override { return pixels_.data(); }
+    const uint32_t* Pixels() const override { return pixels_.data(); }
+
+private:
+    extent size_;
+    std::vector<uint32_t> pixels_;
+};
+
 }  // namespace
 
 // The tasks may own windows, which forget themselves here as they go.
@@ -64,6 +78,17 @@ void headlessapplication::Withdraw(headlessactivatable& window) {
 }
 
 std::unique_ptr<bitmap> headlessapplication::CreateBitmap(extent size) { return std::make_unique<headlessbitmap>(size); }
+
+std::unique_ptr<pixelsurface> headlessapplication::CreatePixelSurface(extent size) {
+    const std::optional<uint64_t> bytes = PixelSurfaceBytes(size);
+    if (!bytes || surfacesleft == 0) return nullptr;
+    if (surfacesleft > 0) --surfacesleft;
+    try {
+        return std::make_unique<headlesspixelsurface>(size, std::vector<uint32_t>(*bytes / sizeof(uint32_t)));
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
 
 bool headlessapplication::ChooseFile(filedialog& dialog) {
     filedialogs_.push_back(dialog);

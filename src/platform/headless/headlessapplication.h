@@ -34,6 +34,10 @@ public:
     std::string programfolder = "C:\\Quillmap";
     std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) override;
     std::unique_ptr<bitmap> CreateBitmap(extent size) override;
+    // Surfaces hold their pixels in memory; after surfacesleft more (when not negative) making one
+    // fails as it would when memory runs out.
+    std::unique_ptr<pixelsurface> CreatePixelSurface(extent size) override;
+    int32_t surfacesleft = -1;
     bool ChooseFile(filedialog& dialog) override;
     bool BringForwardOtherWindow(std::string_view caption, uint32_t identity, const window& self) override;
     // Main windows of other running copies, as (caption, user data); the one brought forward.

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/pixelsurface.h"
+
 namespace quillmap::platform {
 
 headlesscanvas::headlesscanvas()
@@ -76,6 +78,12 @@ void headlesscanvas::DrawSizeGrip(const rect& area) {
 void headlesscanvas::CopyFrom(const bitmap&, const rect& area) {
     drawop op = Record(drawop::kind::bitmapcopy);
     op.area = area;
+    operations_.push_back(std::move(op));
+}
+
+void headlesscanvas::DrawPixels(const pixelsurface& source, point at) {
+    drawop op = Record(drawop::kind::pixelcopy);
+    op.area = {at.x, at.y, at.x + source.Size().width, at.y + source.Size().height};
     operations_.push_back(std::move(op));
 }
 

@@ -10,7 +10,7 @@ namespace quillmap::platform {
 
 // One recorded drawing operation with the state it was drawn in.
 struct drawop {
-    enum class kind { text, wrappedtext, polyline, polygon, rectangle, fillrect, sizegrip, bitmapcopy, clip, clearclip };
+    enum class kind { text, wrappedtext, polyline, polygon, rectangle, fillrect, sizegrip, bitmapcopy, pixelcopy, clip, clearclip };
     kind what;
     std::string text;
     std::vector<point> points;  // text: its origin; polylines and polygons: their corners
@@ -49,6 +49,8 @@ public:
     void FillRect(const rect& r) override;
     void DrawSizeGrip(const rect& area) override;
     void CopyFrom(const bitmap& source, const rect& area) override;
+    // Recorded with the area the surface covers.
+    void DrawPixels(const pixelsurface& source, point at) override;
     void SetClipRect(const rect& r) override;
     void ClearClip() override;
     extent PixelsPerInch() const override { return pixelsperinch_; }

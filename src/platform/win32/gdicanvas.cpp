@@ -8,6 +8,7 @@
 #include "platform/win32/gdiobject.h"
 #include "platform/win32/textcodec.h"
 #include "platform/win32/win32bitmap.h"
+#include "platform/win32/win32pixelsurface.h"
 #include "platform/win32/winapi.h"
 
 namespace quillmap::win32 {
@@ -172,6 +173,12 @@ void gdicanvas::CopyFrom(const platform::bitmap& source, const platform::rect& a
     // Every bitmap of this backend is a memory DC's picture.
     const auto& picture = static_cast<const win32bitmap&>(source);
     BitBlt(state_->dc, area.left, area.top, area.Width(), area.Height(), picture.Dc(), area.left, area.top, SRCCOPY);
+}
+
+void gdicanvas::DrawPixels(const platform::pixelsurface& source, platform::point at) {
+    // Every surface of this backend is a section in a memory DC.
+    const auto& surface = static_cast<const win32pixelsurface&>(source);
+    BitBlt(state_->dc, at.x, at.y, surface.Size().width, surface.Size().height, surface.Dc(), 0, 0, SRCCOPY);
 }
 
 void gdicanvas::SetClipRect(const platform::rect& r) {

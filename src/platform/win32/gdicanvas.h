@@ -39,6 +39,7 @@ public:
 
     void DrawSizeGrip(const platform::rect& area) override;
     void CopyFrom(const platform::bitmap& source, const platform::rect& area) override;
+    void DrawPixels(const platform::pixelsurface& source, platform::point at) override;
     void SetClipRect(const platform::rect& r) override;
     void ClearClip() override;
 

@@ -13,6 +13,7 @@
 #include "platform/win32/win32printjob.h"
 
 #include "platform/win32/win32bitmap.h"
+#include "platform/win32/win32pixelsurface.h"
 #include "platform/win32/win32dialogform.h"
 #include "platform/win32/win32menu.h"
 #include "platform/win32/win32window.h"
@@ -85,6 +86,10 @@ std::unique_ptr<platform::window> win32application::CreateForm(const platform::f
 
 std::unique_ptr<platform::bitmap> win32application::CreateBitmap(platform::extent size) {
     return std::make_unique<win32bitmap>(size);
+}
+
+std::unique_ptr<platform::pixelsurface> win32application::CreatePixelSurface(platform::extent size) {
+    return win32pixelsurface::Make(size);
 }
 
 std::unique_ptr<platform::menu> win32application::CreateMenu(platform::menukind kind) {

@@ -27,6 +27,7 @@ public:
     std::unique_ptr<platform::window> CreateForm(const platform::formdesign& form,
                                                  platform::windowevents& events) override;
     std::unique_ptr<platform::bitmap> CreateBitmap(platform::extent size) override;
+    std::unique_ptr<platform::pixelsurface> CreatePixelSurface(platform::extent size) override;
     bool ChooseFile(platform::filedialog& dialog) override;
     bool ChooseFont(platform::fontspec& font) override;
     bool ChooseColour(platform::colour& chosen) override;
