@@ -114,6 +114,20 @@ e2e_run_on_copy() {
     return 0
 }
 
+# open_closed_containers: clicks the green plus of each closed container, top first, up to five
+# of them, photographing the screen into $OUTDIR/closed.png before each.
+open_closed_containers() {
+    local plus px py
+    for _ in 1 2 3 4 5; do
+        screenshot "$OUTDIR/closed.png"
+        plus=$(convert "$OUTDIR/closed.png" -depth 8 txt:- | awk -F'[,: ]+' '/#008000/ { print $1, $2; exit }')
+        [ -n "$plus" ] || break
+        read -r px py <<<"$plus"
+        xdotool mousemove "$px" "$((py + 1))" click 1
+        sleep 1
+    done
+}
+
 # keys KEY...: types keys into the active window, as a user would, and lets the program follow.
 keys() {
     xdotool key --clearmodifiers --delay 80 "$@"

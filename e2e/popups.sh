@@ -4,8 +4,9 @@
 # closes it, and the next click opens it again. With the containers opened, a click on the image's
 # button shows the decoded picture in a cream border (image_popup.png), and Esc closes it. Esc
 # right after the text popup opened, and a move away from the small picture popup, are sent as
-# well but only logged: under Wine on a bare X server neither closes its popup at once. The screenshots are taken as the
-# steps go and counted afterwards, so that the counting does not stretch the time between them.
+# well but only logged: under Wine on a bare X server neither closes its popup at once. The
+# screenshots are taken as the steps go and counted afterwards, so that the counting does not
+# stretch the time between them.
 # Usage: popups.sh EXE OUTDIR GIF
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -19,6 +20,14 @@ e2e_run_on_copy popups.gif || exit 1
 cream() { convert "$1" -depth 8 txt:- | grep -c '#FFFBF0'; }
 # shot NAME: a screenshot in OUTDIR.
 shot() { screenshot "$OUTDIR/$1.png"; }
+# move_over_view: the mouse moves twice over the view, away from the popups, and the program
+# follows.
+move_over_view() {
+    xdotool mousemove "$AWAY_X" "$AWAY_Y"
+    sleep 0.5
+    xdotool mousemove $((AWAY_X + 10)) $((AWAY_Y + 5))
+    sleep 1
+}
 
 window_geometry "$WINDOW" || e2e_fail "no geometry of the main window"
 shot before
@@ -35,18 +44,12 @@ shot text_popup
 keys Escape
 sleep 1
 shot after_esc
-xdotool mousemove "$AWAY_X" "$AWAY_Y"
-sleep 0.5
-xdotool mousemove $((AWAY_X + 10)) $((AWAY_Y + 5))
-sleep 1
+move_over_view
 shot after_move
 xdotool mousemove "$DESC_X" "$DESC_Y" click 1
 sleep 1
 shot text_popup_again
-xdotool mousemove "$AWAY_X" "$AWAY_Y"
-sleep 0.5
-xdotool mousemove $((AWAY_X + 10)) $((AWAY_Y + 5))
-sleep 1
+move_over_view
 
 BEFORE=$(cream "$OUTDIR/before.png")
 SHOWN=$(cream "$OUTDIR/text_popup.png")
@@ -61,14 +64,7 @@ check "the next click opens a new text popup ($AGAIN cream pixels)" [ "$AGAIN" -
 
 # The green plus of each closed container, top first, opened; then the image's data at the end
 # with its button, a house with yellow walls.
-for _ in 1 2 3 4 5; do
-    shot closed
-    PLUS=$(convert "$OUTDIR/closed.png" -depth 8 txt:- | awk -F'[,: ]+' '/#008000/ { print $1, $2; exit }')
-    [ -n "$PLUS" ] || break
-    read -r PX PY <<<"$PLUS"
-    xdotool mousemove "$PX" "$((PY + 1))" click 1
-    sleep 1
-done
+open_closed_containers
 keys ctrl+End
 shot image_button
 BUTTON=$(convert "$OUTDIR/image_button.png" -depth 8 txt:- | awk -F'[,: ]+' '/#FFFF00/ { print $1, $2; exit }')
@@ -79,10 +75,7 @@ if [ -n "$BUTTON" ]; then
     # The picture fades in over about a fifth of a second.
     sleep 1
     shot image_popup
-    xdotool mousemove "$AWAY_X" "$AWAY_Y"
-    sleep 0.5
-    xdotool mousemove $((AWAY_X + 10)) $((AWAY_Y + 5))
-    sleep 1
+    move_over_view
     shot after_picture_move
     keys Escape
     sleep 1

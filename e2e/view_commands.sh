@@ -56,14 +56,7 @@ check "with four codes to a row the copied codes break after the fourth (got '$C
 # The paste undone, the file is a GIF again. The green plus of each closed container, top
 # first: five of them opened.
 keys ctrl+z
-for _ in 1 2 3 4 5; do
-    screenshot "$OUTDIR/closed.png"
-    PLUS=$(convert "$OUTDIR/closed.png" -depth 8 txt:- | awk -F'[,: ]+' '/#008000/ { print $1, $2; exit }')
-    [ -n "$PLUS" ] || break
-    read -r PX PY <<<"$PLUS"
-    xdotool mousemove "$PX" "$((PY + 1))" click 1
-    sleep 1
-done
+open_closed_containers
 keys ctrl+Home
 screenshot "$OUTDIR/values.png"
 e2e_log "screenshot: $OUTDIR/values.png"

@@ -28,8 +28,7 @@ void TForm2::OnButtonClick(size_t index) {
 }
 
 bool TForm2::OnEditKey(size_t, char key) {
-    // Enter and Esc are the dialog's, never the box's.
-    if (key != '\r' && key != platform::EscapeKey) return false;
+    if (!IsDialogKey(key)) return false;
     Edit1KeyPress(key);
     return true;
 }

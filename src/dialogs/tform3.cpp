@@ -57,8 +57,7 @@ void TForm3::OnButtonClick(size_t index) {
 }
 
 bool TForm3::OnEditKey(size_t index, char key) {
-    // Enter and Esc are the dialog's, never the boxes'.
-    if (key != '\r' && key != platform::EscapeKey) return false;
+    if (!IsDialogKey(key)) return false;
     if (index == PhraseBox) Edit1KeyPress(key);
     else Edit2KeyPress(key);
     return true;
