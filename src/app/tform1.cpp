@@ -65,7 +65,7 @@ Tform1::~Tform1() { window_->Disconnect(); }
 
 std::unique_ptr<vwgif> Tform1::MakeView() {
     auto view = std::make_unique<vwgif>(bitmap_->Canvas(), system_);
-    view->SetApplication(app_);
+    view->SetApplication(app_, window_.get());
     view->SetPopups(popups_);
     // The view changed its layout on its own (the column count): the bars and the picture follow.
     view->onrefresh = [this] { ViewActionDone(false); };

@@ -70,6 +70,8 @@ enum class formkind : uint8_t {
     popup,
 };
 
+class window;
+
 struct formdesign {
     std::string caption;  // CP1251
     extent client;
@@ -77,6 +79,8 @@ struct formdesign {
     // Own taskbar button and no owner window (the main window).
     bool mainwindow = false;
     formkind kind = formkind::standard;
+    // The window this one stays above and is minimised with; none: the application's.
+    const window* owner = nullptr;
     // The smallest the user may size the whole window, frame included; 0 leaves that side to
     // the system.
     extent minimum{0, 0};

@@ -23,8 +23,9 @@ platform::rect PlaceNavigator(const platform::rect& remembered, const platform::
 
 namespace {
 
-platform::formdesign NavigatorDesign() {
+platform::formdesign NavigatorDesign(const platform::window* owner) {
     platform::formdesign design;
+    design.owner = owner;
     design.caption = NavigatorTitle;
     design.client = {Settings().NavigatorWidth, Settings().NavigatorHeight};
     design.background = platform::clWhite;
@@ -35,7 +36,8 @@ platform::formdesign NavigatorDesign() {
 
 }  // namespace
 
-navigator::navigator(platform::application& app, platform::system& system, vwstruct& view)
+navigator::navigator(platform::application& app, platform::system& system, vwstruct& view,
+                     const platform::window* owner)
     : view_(view),
       outline_([this](std::string_view title) {
           platform::canvas& measuring = picture_->Canvas();
@@ -43,7 +45,7 @@ navigator::navigator(platform::application& app, platform::system& system, vwstr
           return measuring.TextExtent(title);
       }),
       picture_(app.CreateBitmap({1, 1})),
-      window_(app.CreateForm(NavigatorDesign(), *this)),
+      window_(app.CreateForm(NavigatorDesign(owner), *this)),
       vertical_(window_->CreateScrollBar(platform::scrollaxis::vertical)),
       horizontal_(window_->CreateScrollBar(platform::scrollaxis::horizontal)),
       font_(picture_->Canvas().Font()) {

@@ -29,7 +29,7 @@ public:
     static constexpr int32_t ScrollBarSize = 18;
     static constexpr int32_t HorizontalStep = 5;
 
-    navigator(platform::application& app, platform::system& system, vwstruct& view);
+    navigator(platform::application& app, platform::system& system, vwstruct& view, const platform::window* owner);
     ~navigator();
     navigator(const navigator&) = delete;
     navigator& operator=(const navigator&) = delete;

@@ -157,7 +157,11 @@ public:
     // The column-count window at the mouse, made on first use; nothing before the main window
     // gave the view its application.
     void ShowColumnWindow();
-    void SetApplication(platform::application& app) { app_ = &app; }
+    // `mainwindow`, when given, owns the navigator: it stays above it and is minimised with it.
+    void SetApplication(platform::application& app, const platform::window* mainwindow = nullptr) {
+        app_ = &app;
+        mainwindow_ = mainwindow;
+    }
     // The popup windows the main window provides; without them a press on a description or an
     // image button shows nothing.
     void SetPopups(popuphost& popups) { popups_ = &popups; }
@@ -285,6 +289,7 @@ private:
     std::string valuetext_;
     uint64_t editcount_ = 0;
     platform::application* app_ = nullptr;
+    const platform::window* mainwindow_ = nullptr;
     std::unique_ptr<stolbokno> columnwindow_;
     std::unique_ptr<navigator> navigator_;
     popuphost* popups_ = nullptr;

@@ -13,7 +13,7 @@ void vwstruct::ShowNavigator(bool shown) {
     }
     if (!app_) return;
     if (!navigator_) {
-        navigator_ = std::make_unique<navigator>(*app_, system_, *this);
+        navigator_ = std::make_unique<navigator>(*app_, system_, *this, mainwindow_);
         navigator_->onclose = [this] {
             // The window goes once its own close message is done with.
             app_->Post([gone = std::shared_ptr<navigator>(std::move(navigator_))] {});

@@ -81,7 +81,8 @@ std::string win32application::HelpFile() const { return helpfile_; }
 
 std::unique_ptr<platform::window> win32application::CreateForm(const platform::formdesign& form,
                                                                platform::windowevents& events) {
-    return std::make_unique<win32window>(form, events, Handle());
+    const HWND owner = form.owner ? static_cast<const win32window&>(*form.owner).Handle() : Handle();
+    return std::make_unique<win32window>(form, events, owner);
 }
 
 std::unique_ptr<platform::bitmap> win32application::CreateBitmap(platform::extent size) {

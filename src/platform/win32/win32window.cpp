@@ -200,7 +200,10 @@ LRESULT win32window::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpa
     case WM_VSCROLL:
     case WM_HSCROLL:
         if (ready_ && lparam != 0) {
-            if (win32scrollbar* bar = win32scrollbar::Of(reinterpret_cast<HWND>(lparam))) {
+            const HWND control = reinterpret_cast<HWND>(lparam);
+            // A clicked scroll bar takes the keys and blinks its thumb; they stay with the window.
+            if (GetFocus() == control) SetFocus(Handle());
+            if (win32scrollbar* bar = win32scrollbar::Of(control)) {
                 const int32_t position = bar->Requested(LOWORD(wparam));
                 events_.OnScroll(bar->Axis(), position);
             }

@@ -11,7 +11,7 @@ namespace quillmap::win32 {
 // Not movable: the HWND keeps a pointer to this object.
 class win32window final : public platform::window {
 public:
-    // Created hidden. `owner` is the application window; the main window takes none.
+    // Created hidden. `owner` is the window it belongs to; the main window takes none.
     win32window(const platform::formdesign& form, platform::windowevents& events, HWND owner);
     ~win32window() override;
     win32window(const win32window&) = delete;
