@@ -258,6 +258,8 @@ void Tform1::ReleaseInfoWindow(const mesokno& window) {
 
 void Tform1::Exit() {
     if (ConfirmDiscard()) return;
+    RememberRecent();
+    chfls();
     SaveState();
     app_.Terminate();
 }

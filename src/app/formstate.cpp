@@ -75,8 +75,7 @@ void Tform1::ApplyState() {
     ReplaceView(MakeView());
 }
 
-winposit Tform1::CurrentAppearance() const {
-    winposit look = state_.defaults;
+void Tform1::RecordAppearance(winposit& look) const {
     const platform::rect bounds = window_->Bounds();
     look.left = bounds.left;
     look.top = bounds.top;
@@ -94,11 +93,9 @@ winposit Tform1::CurrentAppearance() const {
     for (const tmnitem* item : viewactions_->Items())
         if (item->Checkable()) look.actions.push_back(item->Checked());
     look.statusbar = menu_->StatusBar().Checked();
-    return look;
 }
 
 void Tform1::SaveState() {
-    state_.defaults = CurrentAppearance();
     state_.font = bitmap_->Canvas().Font();
     try {
         WriteReplacing(system_.Files(), StatePath(app_), [this](const std::filesystem::path& temporary) {

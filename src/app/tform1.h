@@ -78,6 +78,13 @@ public:
     bool AcceptFileName(const std::string& path);
     // Asks about a changed document before it is dropped; true when the command must stop.
     bool ConfirmDiscard();
+    // Before a document is left: its name and caret go first in the recent list.
+    void RememberRecent();
+    // The window's appearance recorded: pinned to the document when it has a pinned record,
+    // otherwise as the default appearance.
+    void chfls();
+    // The window's appearance pinned to a path; false when the pinned list is full.
+    bool addfls(const std::string& path);
     // The edit commands of the menus.
     void Undo();
     void Redo();
@@ -193,8 +200,8 @@ private:
     void LeaveForDialog();
     // The window, its menus and the view as the state file left them.
     void ApplyState();
-    // The window as it is now, recorded for the state file.
-    winposit CurrentAppearance() const;
+    // The window as it is now, written over what the record held.
+    void RecordAppearance(winposit& look) const;
     // Opens a file the user named; one that cannot be read only beeps, and false comes back.
     bool OpenOrBeep(const std::string& path);
     std::unique_ptr<vwgif> MakeView();
