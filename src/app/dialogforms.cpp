@@ -7,6 +7,7 @@ dialogforms::dialogforms(platform::application& app, platform::system& system)
     for (auto& form : before_) form = app.CreateForm({}, *this);
     finesettings_ = std::make_unique<TForm7>(app, system);
     for (auto& form : after_) form = app.CreateForm({}, *this);
+    switcher_ = std::make_unique<TForm13>(app, system);
 }
 
 void dialogforms::OnClose() {

@@ -5,6 +5,7 @@
 
 #include "dialogs/tform2.h"
 #include "dialogs/tform3.h"
+#include "dialogs/tform13.h"
 #include "dialogs/tform7.h"
 #include "platform/application.h"
 #include "platform/system.h"
@@ -22,6 +23,7 @@ public:
     TForm2& Find() { return *find_; }
     TForm3& Replace() { return *replace_; }
     TForm7& FineSettings() { return *finesettings_; }
+    TForm13& Switcher() { return *switcher_; }
 
 private:
     void OnPaint(platform::canvas&) override {}
@@ -34,7 +36,8 @@ private:
     // The pinned files before the fine settings; the others after them.
     std::array<std::unique_ptr<platform::window>, 1> before_;
     std::unique_ptr<TForm7> finesettings_;
-    std::array<std::unique_ptr<platform::window>, 4> after_;
+    std::array<std::unique_ptr<platform::window>, 3> after_;
+    std::unique_ptr<TForm13> switcher_;
 };
 
 }  // namespace quillmap

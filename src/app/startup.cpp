@@ -16,6 +16,7 @@ int RunProgram(platform::application& app, platform::system& system, const std::
     dialogforms dialogs(app, system);
     form1.SetFineSettings(dialogs.FineSettings());
     form1.SetSearchDialogs(dialogs.Find(), dialogs.Replace());
+    form1.SetSwitcher(dialogs.Switcher());
     form1.LoadState();
     form1.chfls();
     // Messages are written large in every run, whatever the state file held.
