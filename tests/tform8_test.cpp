@@ -93,8 +93,8 @@ TEST_F(AboutBox, PaintsThePictureAndTheLabelsInTheirColours) {
     EXPECT_EQ(ops[0].area, (platform::rect{8, 4, 113, 125}));
     const std::string maroon = std::to_string(platform::Rgb(128, 0, 0)), blue = std::to_string(platform::Rgb(0, 0, 255)),
                       purple = std::to_string(platform::Rgb(128, 0, 128));
-    EXPECT_EQ(texts, (std::vector<std::string>{"QUILLMAP 2.4 " + maroon + " -21", "Просмотрщик и редактор " + blue + " -13",
-                                        "внутренней структуры gif-файлов " + blue + " -13",
+    EXPECT_EQ(texts, (std::vector<std::string>{"QUILLMAP 2.4 " + maroon + " -21", "Просмотрщик и редактор " + blue + " -11",
+                                        "внутренней структуры gif-файлов " + blue + " -11",
                                         "Формат GIF (Graphics Interchange Format) был разработан " + purple + " -11",
                                         " компанией Compuserve Inc " + purple + " -11"}));
     EXPECT_EQ(ops[1].font.face, "Times New Roman");

@@ -14,7 +14,7 @@ namespace quillmap {
 namespace {
 
 const platform::fontspec NameFont{"Times New Roman", -21, platform::DefaultCharset, 0, platform::Rgb(128, 0, 0)};
-const platform::fontspec PurposeFont{"MS Sans Serif", -13, platform::DefaultCharset, 0, platform::Rgb(0, 0, 255)};
+const platform::fontspec PurposeFont{"MS Sans Serif", -11, platform::DefaultCharset, 0, platform::Rgb(0, 0, 255)};
 const platform::fontspec HistoryFont{"MS Sans Serif", -11, platform::DefaultCharset, 0, platform::Rgb(128, 0, 128)};
 
 constexpr std::string_view PurposeLines[] = {"Просмотрщик и редактор", "внутренней структуры gif-файлов"};
