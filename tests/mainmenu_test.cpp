@@ -111,14 +111,14 @@ TEST_F(MainMenu, WiredCommandsRunTheirHandlers) {
         {u8"Формат", u8"Поверх других окон"}, {u8"Формат", u8"Шрифт..."},
         {u8"Дополнительно", u8"Тонкая настройка..."},
         {u8"Помощь", u8"Информация о документе..."}, {u8"Помощь", u8"Справка..."},
-        {u8"Плагины", u8"Скачать новый..."}};
+        {u8"Помощь", u8"О программе..."},   {u8"Плагины", u8"Скачать новый..."}};
     for (const auto& [menu, caption] : wired) {
         EXPECT_TRUE(Item(menu, caption).Enabled()) << Utf8(caption);
         Item(menu, caption).Click();
     }
     EXPECT_EQ(log.runs, (lines{"new", "open", "save", "saveas", "print", "exit", "cut", "copy", "paste", "selectall",
                                "statusbar", "allremoved", "ontop", "font", "finesettings", "documentinfo", "help",
-                               "downloadplugins"}));
+                               "about", "downloadplugins"}));
 }
 
 TEST_F(MainMenu, UndoAndRedoFollowTheHistory) {
@@ -141,8 +141,7 @@ TEST_F(MainMenu, CommandsOfLaterWorkAreDisabledAndDoNothing) {
         {u8"Правка", u8"Заменить..."},
         {u8"Формат", u8"Настройка шкурки..."},
         {u8"Дополнительно", u8"Закрепить за расширениями..."},
-        {u8"Дополнительно", u8"Закрепить внешний вид за файлами..."},
-        {u8"Помощь", u8"О программе..."}};
+        {u8"Дополнительно", u8"Закрепить внешний вид за файлами..."}};
     for (const auto& [menu, caption] : later) {
         EXPECT_FALSE(Item(menu, caption).Enabled()) << Utf8(caption);
         Item(menu, caption).Click();

@@ -7,6 +7,7 @@
 #include "dialogs/tform3.h"
 #include "dialogs/tform13.h"
 #include "dialogs/tform7.h"
+#include "dialogs/tform8.h"
 #include "platform/application.h"
 #include "platform/system.h"
 
@@ -23,6 +24,7 @@ public:
     TForm2& Find() { return *find_; }
     TForm3& Replace() { return *replace_; }
     TForm7& FineSettings() { return *finesettings_; }
+    TForm8& About() { return *about_; }
     TForm13& Switcher() { return *switcher_; }
 
 private:
@@ -36,7 +38,9 @@ private:
     // The pinned files before the fine settings; the others after them.
     std::array<std::unique_ptr<platform::window>, 1> before_;
     std::unique_ptr<TForm7> finesettings_;
-    std::array<std::unique_ptr<platform::window>, 3> after_;
+    std::unique_ptr<TForm8> about_;
+    // The greeting and the extensions.
+    std::array<std::unique_ptr<platform::window>, 2> after_;
     std::unique_ptr<TForm13> switcher_;
 };
 

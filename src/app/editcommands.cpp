@@ -27,6 +27,7 @@ mainmenuhandlers Tform1::MenuHandlers() {
     handlers.font = [this] { ChooseFont(); };
     handlers.finesettings = [this] { ShowFineSettings(); };
     handlers.help = [this] { Help(); };
+    handlers.about = [this] { ShowAbout(); };
     handlers.documentinfo = [this] { DocumentInfo(false); };
     handlers.downloadplugins = [this] { DownloadPlugins(); };
     return handlers;

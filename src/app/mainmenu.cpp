@@ -91,7 +91,7 @@ void mainmenu::BuildPlugins(platform::menu& plugins, const mainmenuhandlers& han
 
 void mainmenu::BuildHelp(platform::menu& help, const mainmenuhandlers& handlers) {
     AddCommand(help, "Справка...", "F1", handlers.help);
-    AddCommand(help, "О программе...", "", {});
+    AddCommand(help, "О программе...", "", handlers.about);
     AddCommand(help, "Информация о документе...", "Ctrl+I", handlers.documentinfo);
 }
 

@@ -34,6 +34,7 @@ struct mainmenuhandlers {
     menucommand finesettings;  // "Тонкая настройка..."
     menucommand documentinfo;  // "Информация о документе..."
     menucommand help;          // "Справка..."
+    menucommand about;         // "О программе..."
     menucommand downloadplugins;  // "Скачать новый..."
 };
 

@@ -23,6 +23,7 @@ namespace quillmap {
 class TForm2;
 class TForm3;
 class TForm7;
+class TForm8;
 class TForm13;
 
 // The main window: lives from start to end of the program. It draws its view into an off-screen
@@ -113,6 +114,9 @@ public:
     // "Тонкая настройка...": the dialog made at start-up, whose applied values the window follows.
     void SetFineSettings(TForm7& dialog);
     void ShowFineSettings();
+    // "О программе...": the about box made at start-up, centred over the window.
+    void SetAbout(TForm8& dialog);
+    void ShowAbout();
     // "Найти...", "Найти следующий" and "Заменить...": the dialogs made at start-up, which
     // search the view and replace in it. Opened from a key with Ctrl held, they are centred over
     // the window; from the menu, they open at the mouse.
@@ -285,6 +289,7 @@ private:
     std::vector<uintptr_t> loweredwindows_;
     std::vector<uintptr_t> dialogwindows_;
     TForm7* finesettings_ = nullptr;
+    TForm8* about_ = nullptr;
     TForm13* switcher_ = nullptr;
     TForm2* finddialog_ = nullptr;
     TForm3* replacedialog_ = nullptr;

@@ -31,6 +31,7 @@ public:
     platform::point CursorPos() override { return {}; }
     platform::rect WorkArea() override { return {}; }
     platform::fontspec MessageBoxFont() override { return {}; }
+    platform::colour ColourValue(platform::colour c) override { return c; }
     platform::files& Files() override { return files_; }
     platform::clipboard& Clipboard() override { return clipboard_; }
 

@@ -39,6 +39,7 @@ constexpr colour Rgb(uint8_t red, uint8_t green, uint8_t blue) {
 // A colour of the system's scheme, by the system's index: the high byte marks it, and the
 // backend looks it up when it draws.
 constexpr colour SystemColour(uint8_t index) { return 0x80000000u | index; }
+constexpr bool IsSystemColour(colour c) { return (c & 0xFF000000u) == 0x80000000u; }
 inline constexpr colour clBtnShadow = SystemColour(16);
 inline constexpr colour clBtnFace = SystemColour(15);
 inline constexpr colour clWindow = SystemColour(5);

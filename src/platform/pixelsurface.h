@@ -17,6 +17,11 @@ public:
     virtual const uint32_t* Pixels() const = 0;
 };
 
+// A plain colour (not one of the system's scheme) as a pixel of a surface.
+constexpr uint32_t PixelOf(colour rgb) {
+    return ((rgb & 0xFFu) << 16) | (rgb & 0xFF00u) | ((rgb >> 16) & 0xFFu);
+}
+
 // The most one surface may take: an image of up to 65535 x 65535 pixels would need 16 GiB.
 inline constexpr uint64_t MaxPixelSurfaceBytes = uint64_t{1} << 30;
 

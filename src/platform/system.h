@@ -39,6 +39,9 @@ public:
     // The font of the system's standard messages (the non-client metrics' message font): bold
     // when its weight is above 500.
     virtual fontspec MessageBoxFont() = 0;
+    // The plain colour a colour stands for: one of the system's scheme as the system paints it
+    // now, any other as it is.
+    virtual colour ColourValue(colour c) = 0;
     // Replacing files and their read-only attribute.
     virtual files& Files() = 0;
     virtual clipboard& Clipboard() = 0;

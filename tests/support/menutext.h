@@ -42,6 +42,7 @@ struct commandlog {
         handlers.finesettings = Log("finesettings");
         handlers.documentinfo = Log("documentinfo");
         handlers.help = Log("help");
+        handlers.about = Log("about");
         handlers.downloadplugins = Log("downloadplugins");
         return handlers;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -23,6 +24,18 @@ public:
     rect WorkArea() override { return workarea_.value_or(rect{0, 0, screen_.width, screen_.height}); }
     fontspec MessageBoxFont() override { return messageboxfont; }
     fontspec messageboxfont{"Tahoma", -11, DefaultCharset, 0, clBlack};
+    // The scheme's colours as the classic Windows scheme paints them, unless a test changes them;
+    // one the table lacks is black.
+    colour ColourValue(colour c) override {
+        if (!IsSystemColour(c)) return c;
+        const auto found = schemecolours.find(c);
+        return found == schemecolours.end() ? clBlack : found->second;
+    }
+    std::map<colour, colour> schemecolours{
+        {clWindow, Rgb(255, 255, 255)},       {clWindowText, Rgb(0, 0, 0)},
+        {clHighlight, Rgb(0, 0, 128)},        {clHighlightText, Rgb(255, 255, 255)},
+        {clBtnFace, Rgb(192, 192, 192)},      {clBtnShadow, Rgb(128, 128, 128)},
+    };
     files& Files() override { return files_; }
     headlessclipboard& Clipboard() override { return clipboard_; }
 

@@ -57,4 +57,8 @@ platform::fontspec win32system::MessageBoxFont() {
     return font;
 }
 
+platform::colour win32system::ColourValue(platform::colour c) {
+    return platform::IsSystemColour(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : c;
+}
+
 }  // namespace quillmap::win32

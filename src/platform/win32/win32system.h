@@ -16,6 +16,7 @@ public:
     platform::point CursorPos() override;
     platform::rect WorkArea() override;
     platform::fontspec MessageBoxFont() override;
+    platform::colour ColourValue(platform::colour c) override;
     platform::files& Files() override { return files_; }
     platform::clipboard& Clipboard() override { return clipboard_; }
 
