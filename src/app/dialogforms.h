@@ -5,6 +5,7 @@
 
 #include "dialogs/tform2.h"
 #include "dialogs/tform3.h"
+#include "dialogs/tform6.h"
 #include "dialogs/tform7.h"
 #include "platform/application.h"
 #include "platform/system.h"
@@ -21,6 +22,7 @@ public:
 
     TForm2& Find() { return *find_; }
     TForm3& Replace() { return *replace_; }
+    TForm6& PinnedFiles() { return *pinnedfiles_; }
     TForm7& FineSettings() { return *finesettings_; }
 
 private:
@@ -31,9 +33,9 @@ private:
 
     std::unique_ptr<TForm2> find_;
     std::unique_ptr<TForm3> replace_;
-    // The pinned files before the fine settings; the others after them.
-    std::array<std::unique_ptr<platform::window>, 1> before_;
+    std::unique_ptr<TForm6> pinnedfiles_;
     std::unique_ptr<TForm7> finesettings_;
+    // The dialogs after the fine settings.
     std::array<std::unique_ptr<platform::window>, 4> after_;
 };
 

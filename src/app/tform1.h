@@ -22,6 +22,7 @@ namespace quillmap {
 
 class TForm2;
 class TForm3;
+class TForm6;
 class TForm7;
 
 // The main window: lives from start to end of the program. It draws its view into an off-screen
@@ -104,6 +105,10 @@ public:
     // "Тонкая настройка...": the dialog made at start-up, whose applied values the window follows.
     void SetFineSettings(TForm7& dialog);
     void ShowFineSettings();
+    // "Закрепить внешний вид за файлами...": the dialog made at start-up; its checked files get
+    // the window's appearance as it is at "ОК", its unchecked ones lose theirs.
+    void SetPinnedFiles(TForm6& dialog);
+    void N29Click();
     // "Найти...", "Найти следующий" and "Заменить...": the dialogs made at start-up, which
     // search the view and replace in it. Opened from a key with Ctrl held, they are centred over
     // the window; from the menu, they open at the mouse.
@@ -268,6 +273,7 @@ private:
     std::vector<uintptr_t> loweredwindows_;
     std::vector<uintptr_t> dialogwindows_;
     TForm7* finesettings_ = nullptr;
+    TForm6* pinnedfiles_ = nullptr;
     TForm2* finddialog_ = nullptr;
     TForm3* replacedialog_ = nullptr;
     // Whether the window is the active one, as the system last said; and whether the message a
