@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/filenames.h"
+#include "base/filenames.h"
 
 namespace quillmap::testing {
 namespace {

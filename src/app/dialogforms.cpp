@@ -7,6 +7,7 @@ dialogforms::dialogforms(platform::application& app, platform::system& system)
     pinnedfiles_ = std::make_unique<TForm6>(app, system);
     finesettings_ = std::make_unique<TForm7>(app, system);
     for (auto& form : after_) form = app.CreateForm({}, *this);
+    switcher_ = std::make_unique<TForm13>(app, system);
 }
 
 void dialogforms::OnClose() {

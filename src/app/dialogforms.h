@@ -5,6 +5,7 @@
 
 #include "dialogs/tform2.h"
 #include "dialogs/tform3.h"
+#include "dialogs/tform13.h"
 #include "dialogs/tform6.h"
 #include "dialogs/tform7.h"
 #include "platform/application.h"
@@ -24,6 +25,7 @@ public:
     TForm3& Replace() { return *replace_; }
     TForm6& PinnedFiles() { return *pinnedfiles_; }
     TForm7& FineSettings() { return *finesettings_; }
+    TForm13& Switcher() { return *switcher_; }
 
 private:
     void OnPaint(platform::canvas&) override {}
@@ -36,7 +38,8 @@ private:
     std::unique_ptr<TForm6> pinnedfiles_;
     std::unique_ptr<TForm7> finesettings_;
     // The dialogs after the fine settings.
-    std::array<std::unique_ptr<platform::window>, 4> after_;
+    std::array<std::unique_ptr<platform::window>, 3> after_;
+    std::unique_ptr<TForm13> switcher_;
 };
 
 }  // namespace quillmap

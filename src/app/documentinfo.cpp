@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "app/filenames.h"
+#include "base/filenames.h"
 #include "app/pluralform.h"
 
 namespace quillmap {

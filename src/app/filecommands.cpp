@@ -3,10 +3,11 @@
 #include <memory>
 #include <string>
 
+#include "app/appearance.h"
 #include "app/filecommandtexts.h"
 #include "app/documentinfo.h"
 #include "app/fileidentity.h"
-#include "app/filenames.h"
+#include "base/filenames.h"
 #include "app/printfont.h"
 #include "app/readonlysave.h"
 #include "app/texts.h"
@@ -59,7 +60,10 @@ bool Tform1::ConfirmDiscard() {
 
 void Tform1::NewDocument() {
     if (ConfirmDiscard()) return;
+    RememberRecent();
+    chfls();
     ReplaceView(MakeView());
+    if (menu_->AllRemoved().Checked() != state_.defaults.allremoved) ToggleAllRemoved();
     modified_ = false;
     ShowUntitledCaption();
     documentname_.clear();
@@ -78,8 +82,10 @@ bool Tform1::AcceptFileName(const std::string& path) {
 
 void Tform1::OpenCommand() {
     if (ConfirmDiscard()) return;
+    RememberRecent();
     BeginDialog();
     if (app_.ChooseFile(opendialog_) && AcceptFileName(opendialog_.filename)) {
+        chfls();
         if (OpenOrBeep(opendialog_.filename)) savedialog_.filterindex = opendialog_.filterindex;
     }
     EndDialog();
@@ -88,6 +94,8 @@ void Tform1::OpenCommand() {
 void Tform1::OnDropFile(const std::string& path) {
     // A name the system could not give exactly is refused before the document is put at stake.
     if (!AcceptFileName(path) || ConfirmDiscard()) return;
+    RememberRecent();
+    chfls();
     OpenOrBeep(path);
 }
 
@@ -109,6 +117,9 @@ void Tform1::OpenDocument(const std::string& path) {
     // One file, one window: a copy that shows it already comes forward instead.
     if (app_.BringForwardOtherWindow(title, FileIdentity(path), *window_)) return;
     documentname_ = path;
+    const winposit* pinned = FindPinned(state_.pinned, path);
+    // Copied: applying the appearance may run commands that record it.
+    ApplyAppearance(pinned ? *pinned : winposit(state_.defaults), pinned != nullptr);
     const uint32_t started = system_.TickCount();
     std::unique_ptr<vwgif> view = MakeView();
     try {
@@ -120,6 +131,7 @@ void Tform1::OpenDocument(const std::string& path) {
     }
     opentime_ = static_cast<int32_t>(system_.TickCount() - started);
     ReplaceView(std::move(view));
+    RestoreRecentCaret(path);
     modified_ = false;
     SetCaption(title);
     opendialog_.folder = FolderOf(path);

@@ -74,6 +74,8 @@ void Tform1::OnKeyDown(uint16_t key, uint8_t shift) {
     // The popup closes on Esc even when the keyboard stayed with this window (as under Wine),
     // and the key does nothing more.
     if (key == vkEscape && popups_.PopupOpen()) return popups_.CloseCurrentPopup();
+    // Tab alone types; with Ctrl it goes through the recent files.
+    if (key == vkTab && ctrloralt_) return DriveSwitcher(extend);
     if (shift == ssCtrl) {
         switch (key) {
         case 'N':

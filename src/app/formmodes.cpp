@@ -7,6 +7,7 @@
 #include "base/settings.h"
 #include "dialogs/mesokno.h"
 #include "dialogs/referencepoint.h"
+#include "dialogs/tform13.h"
 
 namespace quillmap {
 
@@ -65,6 +66,7 @@ void Tform1::OnActivate(bool active) {
 void Tform1::Deactivate() {
     // Windows of the program kept on top must not float over the program the user went to.
     if (!menu_->OnTop().Checked() && loweredwindows_.empty()) loweredwindows_ = window_->LowerOwnedTopmost();
+    if (switcher_) switcher_->Hide();
     HideCaret();
     window_->StopTimer(CaretTimer);
     ctrloralt_ = false;
@@ -78,7 +80,10 @@ void Tform1::Activate() {
     window_->StartTimer(CaretTimer, CaretBlink);
 }
 
-void Tform1::OnEnterMenuLoop() { menu_->RestoreEditShortcuts(); }
+void Tform1::OnEnterMenuLoop() {
+    menu_->RestoreEditShortcuts();
+    N1Click();
+}
 
 void Tform1::BeginDialog() {
     Deactivate();

@@ -40,8 +40,6 @@ void Tform1::FirstRun() {
     const int32_t left = area.left + (area.Width() - bounds.Width()) / 2;
     const int32_t top = area.top + (area.Height() - bounds.Height()) / 2;
     window_->SetBounds({left, top, left + bounds.Width(), top + bounds.Height()});
-    state_.recent.assign(static_cast<size_t>(Settings().MaxRecentListLen), std::string());
-    state_.positions.assign(state_.recent.size(), recentposition{});
 }
 
 void Tform1::ApplyState() {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "base/filenames.h"
+
 namespace quillmap {
 
 namespace {
@@ -13,7 +15,8 @@ constexpr std::array<const char*, 5> EditShortcuts{"Ctrl+Z", "Ctrl+Shift+Z", "Ct
 
 mainmenu::mainmenu(platform::application& app, const mainmenuhandlers& handlers, bool saveonf2)
     : bar_(app.CreateMenu(platform::menukind::bar)) {
-    BuildFile(bar_->Add("Файл").Items(), handlers);
+    file_ = &bar_->Add("Файл").Items();
+    BuildFile(*file_, handlers);
     BuildEdit(bar_->Add("Правка").Items(), handlers);
     format_ = &bar_->Add("Формат").Items();
     BuildFormat(handlers, saveonf2);
@@ -90,6 +93,21 @@ void mainmenu::BuildHelp(platform::menu& help, const mainmenuhandlers& handlers)
     AddCommand(help, "Справка...", "F1", handlers.help);
     AddCommand(help, "О программе...", "", {});
     AddCommand(help, "Информация о документе...", "Ctrl+I", handlers.documentinfo);
+}
+
+void mainmenu::ShowRecentFiles(const std::vector<std::string>& names, bool insubmenu,
+                               const std::function<void(size_t)>& open) {
+    platform::menu& file = *file_;
+    const size_t first = file.IndexOf(*print_) + 2;
+    while (!file.Item(first).Separator()) file.Remove(file.Item(first));
+    platform::menu* target = &file;
+    size_t position = first;
+    if (insubmenu && !names.empty()) {
+        target = &file.Insert(first, "Последние файлы", "Ctrl+Tab").Items();
+        position = 0;
+    }
+    for (size_t i = 0; i < names.size(); ++i)
+        target->Insert(position + i, FileNameOf(names[i])).OnClick([open, i] { open(i); });
 }
 
 void mainmenu::UpdateUndoRedo(bool canundo, bool canredo) {

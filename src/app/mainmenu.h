@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/menucommand.h"
 #include "platform/application.h"
@@ -60,6 +63,12 @@ public:
     // "Windows", "DOS", the loaded encodings, then "Загрузить из файла...".
     platform::menu& Encodings() const { return *encodings_; }
 
+    // The recent files (full paths, most recent first) between the two lines after "Печать...",
+    // by their file names: in "Файл" itself, or under "Последние файлы" when `insubmenu`.
+    // Choosing one tells `open` its place in the list.
+    void ShowRecentFiles(const std::vector<std::string>& names, bool insubmenu,
+                         const std::function<void(size_t)>& open);
+
     void UpdateUndoRedo(bool canundo, bool canredo);
     // While the window is inactive the edit items show no keys; a menu loop shows them again.
     void ClearEditShortcuts();
@@ -74,6 +83,7 @@ private:
     static void BuildHelp(platform::menu& help, const mainmenuhandlers& handlers);
 
     std::unique_ptr<platform::menu> bar_;
+    platform::menu* file_ = nullptr;
     platform::menu* format_ = nullptr;
     platform::menu* extra_ = nullptr;
     platform::menuitem* undo_ = nullptr;

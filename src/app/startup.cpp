@@ -17,6 +17,7 @@ int RunProgram(platform::application& app, platform::system& system, const std::
     form1.SetFineSettings(dialogs.FineSettings());
     form1.SetPinnedFiles(dialogs.PinnedFiles());
     form1.SetSearchDialogs(dialogs.Find(), dialogs.Replace());
+    form1.SetSwitcher(dialogs.Switcher());
     form1.LoadState();
     form1.chfls();
     // Messages are written large in every run, whatever the state file held.

@@ -58,6 +58,9 @@ Tform1::Tform1(platform::application& app, platform::system& system) : app_(app)
     savedialog_.save = true;
     // Files dropped from the shell open here.
     window_->AcceptDroppedFiles(true);
+    // Empty places for the recent files until the state file gives the list.
+    state_.recent.assign(static_cast<size_t>(Settings().MaxRecentListLen), std::string());
+    state_.positions.assign(state_.recent.size(), recentposition{});
     Layout(window_->ClientSize());
 }
 

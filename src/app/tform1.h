@@ -24,6 +24,7 @@ class TForm2;
 class TForm3;
 class TForm6;
 class TForm7;
+class TForm13;
 
 // The main window: lives from start to end of the program. It draws its view into an off-screen
 // picture, copies that to the screen, keeps the scroll bars, the status bar and the caret.
@@ -86,6 +87,14 @@ public:
     void chfls();
     // The window's appearance pinned to a path; false when the pinned list is full.
     bool addfls(const std::string& path);
+    // The recent files in "Файл", made again each time a menu opens.
+    void N1Click();
+    // A recent file chosen: the document left is remembered and the file opened with its caret;
+    // a file that cannot be read beeps, and its entry leaves the list.
+    void OpenRecent(size_t index);
+    // Ctrl+Tab: the switcher made at start-up shows the recent files while Ctrl is held, and the
+    // one selected when it goes up opens.
+    void SetSwitcher(TForm13& switcher);
     // The edit commands of the menus.
     void Undo();
     void Redo();
@@ -159,6 +168,7 @@ public:
     void OnEnterMenuLoop() override;
     // The keys of the commands this window runs itself, and the keys that move the caret and edit.
     void OnKeyDown(uint16_t key, uint8_t shift) override;
+    void OnKeyUp(uint16_t key, uint8_t shift) override;
     // Typing, the mouse and the wheel on the view.
     void OnChar(char character) override;
     void OnMouseDown(platform::mousebutton button, platform::point at, uint8_t shift) override;
@@ -207,6 +217,13 @@ private:
     void ApplyState();
     // The window as it is now, written over what the record held.
     void RecordAppearance(winposit& look) const;
+    // A file's pinned appearance, or the default one, given to the window; a pinned one switches
+    // "Всё лишнее убрано" without its warning.
+    void ApplyAppearance(const winposit& look, bool pinned);
+    // Where the caret was when the file was left, if the list remembers it and the setting asks.
+    void RestoreRecentCaret(const std::string& path);
+    // Ctrl+Tab, with Shift going back.
+    void DriveSwitcher(bool backward);
     // Opens a file the user named; one that cannot be read only beeps, and false comes back.
     bool OpenOrBeep(const std::string& path);
     std::unique_ptr<vwgif> MakeView();
@@ -274,6 +291,7 @@ private:
     std::vector<uintptr_t> dialogwindows_;
     TForm7* finesettings_ = nullptr;
     TForm6* pinnedfiles_ = nullptr;
+    TForm13* switcher_ = nullptr;
     TForm2* finddialog_ = nullptr;
     TForm3* replacedialog_ = nullptr;
     // Whether the window is the active one, as the system last said; and whether the message a

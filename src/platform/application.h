@@ -35,6 +35,8 @@ public:
     virtual void OnActivate(bool) {}
     // A key went down while the window was active; shift holds shiftbit values.
     virtual void OnKeyDown(uint16_t, uint8_t) {}
+    // A key went up while the window was active; shift holds the keys still held.
+    virtual void OnKeyUp(uint16_t, uint8_t) {}
     // A character typed while the window was active, in the program's code page.
     virtual void OnChar(char) {}
     // The mouse over the client area (or anywhere while captured), in client pixels; shift
@@ -66,7 +68,8 @@ enum class formkind : uint8_t {
     standard,
     // A small sizeable window with a thin title bar, above all other windows, off the taskbar.
     toolwindow,
-    // A window without border or title bar, above all other windows, off the taskbar.
+    // A window without border or title bar, above all other windows, off the taskbar; shown
+    // without being activated, so that the keys stay where they were until it takes the focus.
     popup,
 };
 

@@ -9,6 +9,7 @@ enum keycode : uint16_t {
     vkBack = 0x08,
     vkTab = 0x09,
     vkReturn = 0x0D,
+    vkControl = 0x11,
     vkEscape = 0x1B,
     vkPrior = 0x21,
     vkNext = 0x22,

@@ -193,6 +193,8 @@ public:
     void Activate(bool active);
     void ActivationChanged(bool active) override { events_->OnActivate(active); }
     void KeyDown(uint16_t key, uint8_t shift = 0) { events_->OnKeyDown(key, shift); }
+    // shift: the keys still held after this one went up.
+    void KeyUp(uint16_t key, uint8_t shift = 0) { events_->OnKeyUp(key, shift); }
     // A key as the system sends it: its key-down, and the character it types, if any, unless
     // Ctrl or Alt is held.
     void Type(uint16_t key, char character = 0, uint8_t shift = 0) {

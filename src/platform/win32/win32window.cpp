@@ -22,6 +22,13 @@ std::system_error LastError(const char* what) {
     return std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
 }
 
+// The shift keys held as a key message is handled, as shiftbit values.
+uint8_t HeldShiftKeys() {
+    const auto held = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    return static_cast<uint8_t>((held(VK_SHIFT) ? platform::ssShift : 0) | (held(VK_MENU) ? platform::ssAlt : 0) |
+                                (held(VK_CONTROL) ? platform::ssCtrl : 0));
+}
+
 // One class for every form: the background differs from form to form, so each window erases
 // with its own brush rather than the class's.
 void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
@@ -45,7 +52,10 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
 }  // namespace
 
 win32window::win32window(const platform::formdesign& form, platform::windowevents& events, HWND owner)
-    : events_(events), background_(CreateSolidBrush(form.background)), minimum_(form.minimum) {
+    : events_(events),
+      background_(CreateSolidBrush(form.background)),
+      minimum_(form.minimum),
+      popup_(form.kind == platform::formkind::popup) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterFormClass(instance, &win32window::Procedure);
 
@@ -94,7 +104,7 @@ platform::extent win32window::ClientSize() const {
     return {client.right - client.left, client.bottom - client.top};
 }
 
-void win32window::Show() { ShowWindow(Handle(), SW_SHOW); }
+void win32window::Show() { ShowWindow(Handle(), popup_ ? SW_SHOWNA : SW_SHOW); }
 
 void win32window::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
@@ -213,14 +223,15 @@ LRESULT win32window::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpa
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
         if (ready_) {
-            const auto held = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
-            const uint8_t shift = (held(VK_SHIFT) ? platform::ssShift : 0) | (held(VK_MENU) ? platform::ssAlt : 0) |
-                                  (held(VK_CONTROL) ? platform::ssCtrl : 0);
-            events_.OnKeyDown(static_cast<uint16_t>(wparam), shift);
+            events_.OnKeyDown(static_cast<uint16_t>(wparam), HeldShiftKeys());
             // Alt and F10 still open the menu bar.
             if (message == WM_SYSKEYDOWN) break;
             return 0;
         }
+        break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (ready_) events_.OnKeyUp(static_cast<uint16_t>(wparam), HeldShiftKeys());
         break;
     case WM_ACTIVATE:
         if (ready_) events_.OnActivate(LOWORD(wparam) != WA_INACTIVE);

@@ -64,6 +64,8 @@ private:
     windowhandle handle_;
     platform::menu* menubar_ = nullptr;
     platform::extent minimum_;
+    // Shown without being activated.
+    bool popup_;
     platform::cursorshape cursor_ = platform::cursorshape::arrow;
     platform::rect sizegrip_;
     // Events reach the owner only from the end of construction until the owner disconnects or

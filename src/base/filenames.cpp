@@ -1,4 +1,4 @@
-#include "app/filenames.h"
+#include "base/filenames.h"
 
 namespace quillmap {
 
