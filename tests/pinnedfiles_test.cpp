@@ -277,6 +277,30 @@ TEST_F(PinnedFilesCommand, AnUncheckedFileLosesItsRecordsAndCancelKeepsThemAll) 
     EXPECT_TRUE(app.Errors().empty());
 }
 
+TEST_F(PinnedFilesCommand, AFileUncheckedInTheDialogOpensWithTheDefaultAppearanceAgain) {
+    const platform::rect defaultplace{10, 20, 610, 420};
+    const platform::rect pinnedplace{200, 150, 900, 650};
+    Window().SetBounds(defaultplace);
+    form.chfls();
+    const std::string path = (CorpusDir() / "welcome2.gif").string();
+    form.OpenDocument(path);
+    Window().SetBounds(pinnedplace);
+    OpenDialog([](headlessdialogform& shown) {
+        shown.ClickButton(TForm6::AddCurrentButton);
+        shown.ClickButton(TForm6::OkButton);
+    });
+    Window().SetBounds({0, 0, 300, 300});
+    form.OpenDocument(path);
+    EXPECT_EQ(Window().Bounds(), pinnedplace);
+
+    OpenDialog([](headlessdialogform& shown) {
+        shown.ToggleCheckListItem(TForm6::List, 0);
+        shown.ClickButton(TForm6::OkButton);
+    });
+    form.OpenDocument(path);
+    EXPECT_EQ(Window().Bounds(), defaultplace);
+}
+
 TEST_F(PinnedFilesCommand, TheHundredAndFirstPinStopsWithTheMessage) {
     LoadPinned(ManyPaths(99));
     for (const char* other : {"C:\\x.gif", "C:\\y.gif"}) app.QueueFileAnswer(other);
