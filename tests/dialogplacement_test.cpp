@@ -26,6 +26,29 @@ TEST(DialogPlacement, AtTheMouseInsideTheWorkArea) {
     }
 }
 
+TEST(DialogPlacement, BesideTheMouseBelowItOrAboveItAndOnTheScreen) {
+    const platform::extent window{463, 322};
+    const platform::extent screen{1024, 768};
+    struct sample {
+        platform::point mouse;
+        platform::point expected;
+    };
+    const sample samples[] = {
+        {{500, 100}, {500 - 231, 101}},      // centred across the pointer, just below it
+        {{100, 100}, {0, 101}},              // not past the left edge
+        {{1000, 100}, {1024 - 463, 101}},    // nor the right one
+        {{500, 445}, {269, 446}},            // exactly reaching the bottom stays
+        {{500, 446}, {269, 446 - 322 - 1}},  // just above the pointer when it would pass it
+        {{500, 700}, {269, 700 - 322 - 1}},
+        {{500, 0}, {269, 1}},
+    };
+    for (const sample& s : samples) {
+        EXPECT_EQ(PlaceBesideMouse(s.mouse, window, screen), s.expected) << s.mouse.x << "," << s.mouse.y;
+    }
+    // A screen too low for the window either way: never above its top.
+    EXPECT_EQ(PlaceBesideMouse({500, 200}, window, {1024, 400}), (platform::point{269, 0}));
+}
+
 TEST(DialogPlacement, CentredOverTheOwnerAndBackOnTheScreen) {
     const platform::extent window{433, 112};
     const platform::extent screen{1024, 768};

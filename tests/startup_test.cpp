@@ -25,11 +25,12 @@ TEST(Startup, MakesTheApplicationAToolWindowAndShowsTheMainWindow) {
     EXPECT_EQ(Cp1251ToUtf8(app.Title()), testing::Utf8(u8"Безымянный.gif - Quillmap"));
     EXPECT_EQ(app.HelpFile(), "quillmap.chm");
     EXPECT_EQ(Settings().TextSize, 16);
-    // The main window was the first form created, the dialogs followed (find, replace, the fine
-    // settings and the about box as dialogs of their own); all are gone once the loop ended.
-    ASSERT_EQ(app.Windows().size(), 5u);
+    // The main window was the first form created, the dialogs followed (find, replace, the
+    // pinned files, the fine settings and the about box as dialogs of their own, the greeting and
+    // the extensions still empty forms, and the switcher); all are gone once the loop ended.
+    ASSERT_EQ(app.Windows().size(), 4u);
     for (const auto* window : app.Windows()) EXPECT_EQ(window, nullptr);
-    ASSERT_EQ(app.Dialogs().size(), 4u);
+    ASSERT_EQ(app.Dialogs().size(), 5u);
     for (const auto* dialog : app.Dialogs()) EXPECT_EQ(dialog, nullptr);
 }
 

@@ -4,7 +4,7 @@ namespace quillmap {
 
 dialogforms::dialogforms(platform::application& app, platform::system& system)
     : find_(std::make_unique<TForm2>(app, system)), replace_(std::make_unique<TForm3>(app, system)) {
-    for (auto& form : before_) form = app.CreateForm({}, *this);
+    pinnedfiles_ = std::make_unique<TForm6>(app, system);
     finesettings_ = std::make_unique<TForm7>(app, system);
     about_ = std::make_unique<TForm8>(app, system);
     for (auto& form : after_) form = app.CreateForm({}, *this);
@@ -12,7 +12,6 @@ dialogforms::dialogforms(platform::application& app, platform::system& system)
 }
 
 void dialogforms::OnClose() {
-    for (auto& form : before_) form->Hide();
     for (auto& form : after_) form->Hide();
 }
 

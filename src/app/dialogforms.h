@@ -6,6 +6,7 @@
 #include "dialogs/tform2.h"
 #include "dialogs/tform3.h"
 #include "dialogs/tform13.h"
+#include "dialogs/tform6.h"
 #include "dialogs/tform7.h"
 #include "dialogs/tform8.h"
 #include "platform/application.h"
@@ -23,6 +24,7 @@ public:
 
     TForm2& Find() { return *find_; }
     TForm3& Replace() { return *replace_; }
+    TForm6& PinnedFiles() { return *pinnedfiles_; }
     TForm7& FineSettings() { return *finesettings_; }
     TForm8& About() { return *about_; }
     TForm13& Switcher() { return *switcher_; }
@@ -35,8 +37,7 @@ private:
 
     std::unique_ptr<TForm2> find_;
     std::unique_ptr<TForm3> replace_;
-    // The pinned files before the fine settings; the others after them.
-    std::array<std::unique_ptr<platform::window>, 1> before_;
+    std::unique_ptr<TForm6> pinnedfiles_;
     std::unique_ptr<TForm7> finesettings_;
     std::unique_ptr<TForm8> about_;
     // The greeting and the extensions.

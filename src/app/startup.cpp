@@ -15,6 +15,7 @@ int RunProgram(platform::application& app, platform::system& system, const std::
     Tform1 form1(app, system);
     dialogforms dialogs(app, system);
     form1.SetFineSettings(dialogs.FineSettings());
+    form1.SetPinnedFiles(dialogs.PinnedFiles());
     form1.SetAbout(dialogs.About());
     form1.SetSearchDialogs(dialogs.Find(), dialogs.Replace());
     form1.SetSwitcher(dialogs.Switcher());

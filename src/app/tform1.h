@@ -22,6 +22,7 @@ namespace quillmap {
 
 class TForm2;
 class TForm3;
+class TForm6;
 class TForm7;
 class TForm8;
 class TForm13;
@@ -114,6 +115,10 @@ public:
     // "Тонкая настройка...": the dialog made at start-up, whose applied values the window follows.
     void SetFineSettings(TForm7& dialog);
     void ShowFineSettings();
+    // "Закрепить внешний вид за файлами...": the dialog made at start-up; its checked files get
+    // the window's appearance as it is at "ОК", its unchecked ones lose theirs.
+    void SetPinnedFiles(TForm6& dialog);
+    void N29Click();
     // "О программе...": the about box made at start-up, centred over the window.
     void SetAbout(TForm8& dialog);
     void ShowAbout();
@@ -289,6 +294,7 @@ private:
     std::vector<uintptr_t> loweredwindows_;
     std::vector<uintptr_t> dialogwindows_;
     TForm7* finesettings_ = nullptr;
+    TForm6* pinnedfiles_ = nullptr;
     TForm8* about_ = nullptr;
     TForm13* switcher_ = nullptr;
     TForm2* finddialog_ = nullptr;

@@ -16,6 +16,13 @@ platform::point PlaceAtMouse(platform::point mouse, platform::extent window, con
     return KeepInWorkArea({mouse.x - window.width / 2, mouse.y}, window, workarea, mouse.y);
 }
 
+platform::point PlaceBesideMouse(platform::point mouse, platform::extent window, platform::extent screen) {
+    platform::point at = KeepInWorkArea({mouse.x - window.width / 2, mouse.y + 1}, window,
+                                        {0, 0, screen.width, screen.height}, mouse.y - 1);
+    at.y = std::max(at.y, 0);
+    return at;
+}
+
 platform::point CentreOver(const platform::rect& owner, platform::extent window, platform::extent screen) {
     platform::point at{owner.left + (owner.Width() - window.width) / 2, owner.top + (owner.Height() - window.height) / 2};
     at.x = std::max(at.x, 0);

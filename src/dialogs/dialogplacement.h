@@ -17,6 +17,10 @@ platform::point KeepInWorkArea(platform::point at, platform::extent window, cons
 // Centred across the pointer with its top there, then kept to the work area.
 platform::point PlaceAtMouse(platform::point mouse, platform::extent window, const platform::rect& workarea);
 
+// Centred across the pointer with its top just below it, or its bottom just above it when it
+// would reach below the screen; kept within the screen's width, and never above its top.
+platform::point PlaceBesideMouse(platform::point mouse, platform::extent window, platform::extent screen);
+
 // Centred over the owner, then moved back onto the screen where it would stick out.
 platform::point CentreOver(const platform::rect& owner, platform::extent window, platform::extent screen);
 

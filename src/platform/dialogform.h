@@ -63,7 +63,7 @@ protected:
 };
 
 // A dialog window with a fixed border, only the system menu in its title bar, and buttons: push
-// buttons, check boxes, radio buttons and group boxes.
+// buttons, check boxes, radio buttons and group boxes; edit boxes and check lists.
 // Like a form of the platform, it carries a modal result: a modal showing ends as soon as the
 // result is not 0, or when the window is destroyed.
 class dialogform {
@@ -90,7 +90,7 @@ public:
     virtual void SetButtonEnabled(size_t index, bool enabled) = 0;
     virtual bool ButtonEnabled(size_t index) const = 0;
     virtual void SetButtonBounds(size_t index, const rect& bounds) = 0;
-    // Every button shows its caption in a copy of this font.
+    // Every button and check list shows its text in a copy of this font.
     virtual void SetButtonFont(const fontspec& font) = 0;
     // One button in a font of its own, until the next SetButtonFont.
     virtual void SetOneButtonFont(size_t index, const fontspec& font) = 0;
@@ -112,6 +112,20 @@ public:
     virtual void SetEditText(size_t index, std::string_view text) = 0;
     // The keyboard goes to the box, its whole text selected so that typing replaces it.
     virtual void FocusEdit(size_t index) = 0;
+    // A visible check list: a column of texts, each with a check box that the user's click or
+    // Space toggles; lists are numbered apart from the other controls, in the order they are
+    // added, from 0, and their items too, from 0. Its texts are in the program's code page.
+    virtual size_t AddCheckList() = 0;
+    virtual void SetCheckListBounds(size_t list, const rect& bounds) = 0;
+    // The system's window colours until set.
+    virtual void SetCheckListColours(size_t list, colour background, colour text) = 0;
+    // An item after the others.
+    virtual void AddCheckListItem(size_t list, std::string_view text, bool checked) = 0;
+    virtual void ClearCheckList(size_t list) = 0;
+    virtual size_t CheckListCount(size_t list) const = 0;
+    virtual std::string CheckListText(size_t list, size_t item) const = 0;
+    virtual bool CheckListChecked(size_t list, size_t item) const = 0;
+    virtual void SetCheckListChecked(size_t list, size_t item, bool checked) = 0;
     virtual void SetClientSize(extent client) = 0;
     // Asks for a repaint of the whole client area.
     virtual void Invalidate() = 0;

@@ -16,6 +16,7 @@
 #include "platform/win32/win32window.h"
 #include "platform/win32/winapi.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 namespace {
@@ -275,6 +276,70 @@ void ChecksOfEditBoxes(win32::win32application& app) {
     dialog.Hide();
     Pump();
     Check("a hidden one is not, and stays", !dialog.Visible() && !dialog.Destroyed());
+}
+
+// What a check list's owner hears: the characters typed on it.
+class keyrecord final : public platform::dialogevents {
+public:
+    void OnShow(platform::canvas&) override {}
+    void OnPaint(platform::canvas&) override {}
+    void OnButtonClick(size_t) override {}
+    void OnKeyPress(char key) override { keys += key; }
+    void OnClose() override {}
+    void OnActivate(bool) override {}
+
+    std::string keys;
+};
+
+// A check list keeps its texts in CP1251 and its check marks; Space toggles the focused item and
+// the characters typed on it reach the window's key preview.
+void ChecksOfCheckLists(win32::win32application& app) {
+    keyrecord record;
+    const auto made = app.CreateDialogForm("Check list", record);
+    auto& dialog = static_cast<win32::win32dialogform&>(*made);
+    dialog.AddButton("OK");
+    const size_t list = dialog.AddCheckList();
+    dialog.SetClientSize({300, 160});
+    dialog.SetButtonBounds(0, {10, 120, 100, 150});
+    dialog.SetCheckListBounds(list, {10, 10, 290, 110});
+    dialog.SetCheckListColours(list, platform::Rgb(255, 255, 234), platform::Rgb(0, 0, 128));
+    dialog.AddCheckListItem(list, "C:\\\xC0\xC1.gif", true);
+    dialog.AddCheckListItem(list, "C:\\second.gif", false);
+    // Longer than the room a text is first read into.
+    const std::string longname = "C:\\" + std::string(400, 'x') + ".gif";
+    dialog.AddCheckListItem(list, longname, true);
+    dialog.MoveTo({140, 140});
+    dialog.Show();
+    Pump();
+    Check("a check list counts its items", dialog.CheckListCount(list) == 3);
+    Check("and reads their texts back in CP1251",
+          dialog.CheckListText(list, 0) == "C:\\\xC0\xC1.gif" && dialog.CheckListText(list, 1) == "C:\\second.gif");
+    Check("a long text reads back whole", dialog.CheckListText(list, 2) == longname);
+    Check("items keep the check marks they were added with",
+          dialog.CheckListChecked(list, 0) && !dialog.CheckListChecked(list, 1) && dialog.CheckListChecked(list, 2));
+    HWND control = GetDlgItem(dialog.Handle(), 0x2000);
+    Check("the list shows its colours",
+          SendMessageW(control, LVM_GETBKCOLOR, 0, 0) == static_cast<LRESULT>(RGB(255, 255, 234)) &&
+              SendMessageW(control, LVM_GETTEXTCOLOR, 0, 0) == static_cast<LRESULT>(RGB(0, 0, 128)));
+    dialog.SetCheckListChecked(list, 0, false);
+    dialog.SetCheckListChecked(list, 1, true);
+    Check("check marks set read back", !dialog.CheckListChecked(list, 0) && dialog.CheckListChecked(list, 1));
+
+    SetFocus(control);
+    LVITEMW focus{};
+    focus.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+    focus.state = LVIS_FOCUSED | LVIS_SELECTED;
+    SendMessageW(control, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&focus));
+    // The keys alone: the message loop's translation types their characters.
+    Press(VK_SPACE, 0);
+    Check("Space toggles the focused item", !dialog.CheckListChecked(list, 1) && !dialog.CheckListChecked(list, 0));
+    Press(VK_ESCAPE, 0);
+    Check("the characters typed on the list reach the key preview", record.keys == std::string(" \x1b"));
+
+    dialog.ClearCheckList(list);
+    Check("a cleared list is empty", dialog.CheckListCount(list) == 0);
+    dialog.Hide();
+    Pump();
 }
 
 // What the mouse and the edit box's other keys tell a dialog's owner.
@@ -603,6 +668,7 @@ int main() {
     ChecksOfDialogFocus(app);
     ChecksOfCheckBoxes(app);
     ChecksOfEditBoxes(app);
+    ChecksOfCheckLists(app);
     ChecksOfMouseAndEditChanges(app);
     ChecksOfPostedTasks(app);
     ChecksOfNameConversion();

@@ -99,6 +99,27 @@ void headlessdialogform::PressEditKey(size_t index, keycode key) {
     events_->OnEditKeyDown(index, key);
 }
 
+size_t headlessdialogform::AddCheckList() {
+    checklists_.emplace_back();
+    return checklists_.size() - 1;
+}
+
+void headlessdialogform::SetCheckListColours(size_t list, colour background, colour text) {
+    checklist& chosen = checklists_.at(list);
+    chosen.background = background;
+    chosen.text = text;
+}
+
+void headlessdialogform::AddCheckListItem(size_t list, std::string_view text, bool checked) {
+    checklists_.at(list).items.push_back({std::string(text), checked});
+}
+
+void headlessdialogform::ToggleCheckListItem(size_t list, size_t item) {
+    if (destroyed_ || !visible_) throw std::logic_error("a click on no window");
+    checklist::item& clicked = checklists_.at(list).items.at(item);
+    clicked.checked = !clicked.checked;
+}
+
 headlessdialogform::target headlessdialogform::TargetAt(point at) const {
     // A disabled control or a group box lets the click through, as on Windows.
     for (size_t k = 0; k < buttons_.size(); ++k)

@@ -41,6 +41,17 @@ public:
         bool selected = false;
     };
 
+    struct checklist {
+        struct item {
+            std::string text;
+            bool checked = false;
+        };
+        rect bounds;
+        colour background = clWindow;
+        colour text = clWindowText;
+        std::vector<item> items;
+    };
+
     headlessdialogform(headlessapplication& app, std::string_view caption, dialogevents& events);
     ~headlessdialogform() override;
     headlessdialogform(const headlessdialogform&) = delete;
@@ -70,6 +81,17 @@ public:
     std::string EditText(size_t index) const override { return edits_.at(index).text; }
     void SetEditText(size_t index, std::string_view text) override;
     void FocusEdit(size_t index) override;
+    size_t AddCheckList() override;
+    void SetCheckListBounds(size_t list, const rect& bounds) override { checklists_.at(list).bounds = bounds; }
+    void SetCheckListColours(size_t list, colour background, colour text) override;
+    void AddCheckListItem(size_t list, std::string_view text, bool checked) override;
+    void ClearCheckList(size_t list) override { checklists_.at(list).items.clear(); }
+    size_t CheckListCount(size_t list) const override { return checklists_.at(list).items.size(); }
+    std::string CheckListText(size_t list, size_t item) const override { return checklists_.at(list).items.at(item).text; }
+    bool CheckListChecked(size_t list, size_t item) const override { return checklists_.at(list).items.at(item).checked; }
+    void SetCheckListChecked(size_t list, size_t item, bool checked) override {
+        checklists_.at(list).items.at(item).checked = checked;
+    }
     void SetClientSize(extent client) override { client_ = client; }
     void Invalidate() override { ++invalidations_; }
     int Invalidations() const { return invalidations_; }
@@ -106,6 +128,7 @@ public:
     // The edit box with the keyboard, if one has it.
     std::optional<size_t> FocusedEdit() const { return focusededit_; }
     headlesscanvas& Surface() { return surface_; }
+    const std::vector<checklist>& CheckLists() const { return checklists_; }
 
     // What a test does as the user.
     void Paint() { events_->OnPaint(surface_); }
@@ -117,6 +140,8 @@ public:
     // the window, as on Windows.
     void PressEnter();
     void PressKey(char key) { events_->OnKeyPress(key); }
+    // A click on an item's check box toggles it.
+    void ToggleCheckListItem(size_t list, size_t item);
     void CloseFromTitleBar() { events_->OnClose(); }
     // Types into an edit box, character after character, as the keyboard would: each reaches the
     // owner first, and what it leaves the box types: Backspace takes the character before the
@@ -153,6 +178,7 @@ private:
     std::string caption_;
     std::vector<button> buttons_;
     std::vector<edit> edits_;
+    std::vector<checklist> checklists_;
     std::optional<size_t> focusededit_;
     fontspec buttonfont_;
     extent client_;

@@ -61,8 +61,8 @@ HWND CreateApplicationWindow(WNDPROC procedure) {
 
 win32application::win32application() : window_(CreateApplicationWindow(&win32application::Procedure)) {
     SetWindowLongPtrW(Handle(), OwnerSlot, reinterpret_cast<LONG_PTR>(this));
-    // The status bar's window class comes from the common controls.
-    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    // The status bar's and the check lists' window classes come from the common controls.
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
 }
 

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include <commctrl.h>
+
 #include "platform/radiorun.h"
 #include "platform/win32/dchandle.h"
 #include "platform/win32/gdicanvas.h"
@@ -21,6 +23,10 @@ constexpr DWORD DialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
 // above every button's.
 constexpr UINT_PTR FirstButtonId = 1;
 constexpr UINT_PTR FirstEditId = 0x1000;
+constexpr UINT_PTR FirstCheckListId = 0x2000;
+// The state image of a list view item with check boxes: 1 unchecked, 2 checked.
+constexpr UINT UncheckedImage = 1;
+constexpr UINT CheckedImage = 2;
 
 // System colours are looked up when they are drawn, so they follow the user's scheme.
 COLORREF Resolved(platform::colour c) { return (c & 0xFF000000u) == 0x80000000u ? GetSysColor(c & 0xFF) : c; }
@@ -72,6 +78,23 @@ WNDPROC& OriginalButtonProcedure() {
 WNDPROC& OriginalEditProcedure() {
     static WNDPROC original = nullptr;
     return original;
+}
+
+// The window procedure of every check list before the dialog took its keys.
+WNDPROC& OriginalCheckListProcedure() {
+    static WNDPROC original = nullptr;
+    return original;
+}
+
+// The one column as wide as the widest text, so that a long one can be scrolled to, and at least
+// as wide as the list, so that a click anywhere on a row is on its item.
+void FitColumn(HWND list) {
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE);
+    RECT inside{};
+    GetClientRect(list, &inside);
+    if (SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0) < inside.right) {
+        SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, inside.right);
+    }
 }
 
 // While a dialog is shown modally the program's other windows take no input, as with any modal
@@ -126,6 +149,7 @@ win32dialogform::~win32dialogform() {
         SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
         for (HWND button : buttons_) SetWindowLongPtrW(button, GWLP_USERDATA, 0);
         for (HWND edit : edits_) SetWindowLongPtrW(edit, GWLP_USERDATA, 0);
+        for (HWND list : checklists_) SetWindowLongPtrW(list, GWLP_USERDATA, 0);
     }
 }
 
@@ -218,6 +242,10 @@ void win32dialogform::SetButtonFont(const platform::fontspec& font) {
     }
     for (HWND button : buttons_) {
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
+    }
+    for (HWND list : checklists_) {
+        SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
+        FitColumn(list);
     }
     // The old fonts are deleted only now that no button shows them.
     buttonfont_ = std::move(made);
@@ -312,6 +340,96 @@ LRESULT win32dialogform::ColourEdit(HWND edit, HDC dc) {
         }
     }
     return 0;
+}
+
+size_t win32dialogform::AddCheckList() {
+    const size_t index = checklists_.size();
+    HWND list = CreateChild(WC_LISTVIEWW, L"",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_NOCOLUMNHEADER |
+                                LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                            FirstCheckListId + index, &win32dialogform::CheckListProcedure,
+                            OriginalCheckListProcedure());
+    constexpr DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    const HGDIOBJ font = buttonfont_ ? static_cast<HGDIOBJ>(buttonfont_.Get()) : GetStockObject(DEFAULT_GUI_FONT);
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    checklists_.push_back(list);
+    return index;
+}
+
+void win32dialogform::SetCheckListBounds(size_t list, const platform::rect& bounds) {
+    HWND control = checklists_.at(list);
+    MoveWindow(control, bounds.left, bounds.top, bounds.Width(), bounds.Height(), TRUE);
+    FitColumn(control);
+}
+
+void win32dialogform::SetCheckListColours(size_t list, platform::colour background, platform::colour text) {
+    HWND control = checklists_.at(list);
+    SendMessageW(control, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(Resolved(background)));
+    SendMessageW(control, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(Resolved(background)));
+    SendMessageW(control, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(Resolved(text)));
+    InvalidateRect(control, nullptr, TRUE);
+}
+
+void win32dialogform::AddCheckListItem(size_t list, std::string_view text, bool checked) {
+    HWND control = checklists_.at(list);
+    std::wstring wide = WideFromCp1251(text);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(CheckListCount(list));
+    item.pszText = wide.data();
+    const LRESULT at = SendMessageW(control, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    if (at < 0) {
+        return;
+    }
+    SetCheckListChecked(list, static_cast<size_t>(at), checked);
+    FitColumn(control);
+}
+
+void win32dialogform::ClearCheckList(size_t list) {
+    HWND control = checklists_.at(list);
+    SendMessageW(control, LVM_DELETEALLITEMS, 0, 0);
+    FitColumn(control);
+}
+
+size_t win32dialogform::CheckListCount(size_t list) const {
+    return static_cast<size_t>(SendMessageW(checklists_.at(list), LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string win32dialogform::CheckListText(size_t list, size_t item) const {
+    HWND control = checklists_.at(list);
+    // The control tells the length only by filling the room it is given: the room grows until
+    // the text leaves some of it unused.
+    std::wstring text(MAX_PATH, L'\0');
+    for (;;) {
+        LVITEMW read{};
+        read.iSubItem = 0;
+        read.pszText = text.data();
+        read.cchTextMax = static_cast<int>(text.size());
+        const auto length = static_cast<size_t>(
+            SendMessageW(control, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&read)));
+        if (length + 1 < text.size()) {
+            text.resize(length);
+            return Cp1251FromWide(text);
+        }
+        text.assign(text.size() * 2, L'\0');
+    }
+}
+
+bool win32dialogform::CheckListChecked(size_t list, size_t item) const {
+    const auto state = static_cast<UINT>(
+        SendMessageW(checklists_.at(list), LVM_GETITEMSTATE, static_cast<WPARAM>(item), LVIS_STATEIMAGEMASK));
+    return (state & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(CheckedImage);
+}
+
+void win32dialogform::SetCheckListChecked(size_t list, size_t item, bool checked) {
+    LVITEMW state{};
+    state.stateMask = LVIS_STATEIMAGEMASK;
+    state.state = INDEXTOSTATEIMAGEMASK(checked ? CheckedImage : UncheckedImage);
+    SendMessageW(checklists_.at(list), LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
 }
 
 void win32dialogform::SetClientSize(platform::extent client) {
@@ -506,6 +624,28 @@ LRESULT CALLBACK win32dialogform::EditProcedure(HWND edit, UINT message, WPARAM 
         }
     }
     return CallWindowProcW(OriginalEditProcedure(), edit, message, wparam, lparam);
+}
+
+LRESULT CALLBACK win32dialogform::CheckListProcedure(HWND list, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* self = reinterpret_cast<win32dialogform*>(GetWindowLongPtrW(list, GWLP_USERDATA));
+    if (self != nullptr) {
+        if (message == WM_KEYDOWN && wparam == VK_TAB) {
+            TabFrom(list);
+            return 0;
+        }
+        if (message == WM_SETFOCUS) {
+            self->focused_ = list;
+        }
+        if (message == WM_CHAR) {
+            // The list toggles an item on Space's key press; its characters are the window's.
+            self->KeyPreview(static_cast<wchar_t>(wparam));
+            // Esc may have destroyed the window with this list; Enter and Tab are not for searching.
+            if (wparam == L'\r' || wparam == VK_ESCAPE || wparam == L'\t' || !IsWindow(list)) {
+                return 0;
+            }
+        }
+    }
+    return CallWindowProcW(OriginalCheckListProcedure(), list, message, wparam, lparam);
 }
 
 LRESULT CALLBACK win32dialogform::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -40,6 +40,15 @@ public:
     std::string EditText(size_t index) const override;
     void SetEditText(size_t index, std::string_view text) override;
     void FocusEdit(size_t index) override;
+    size_t AddCheckList() override;
+    void SetCheckListBounds(size_t list, const platform::rect& bounds) override;
+    void SetCheckListColours(size_t list, platform::colour background, platform::colour text) override;
+    void AddCheckListItem(size_t list, std::string_view text, bool checked) override;
+    void ClearCheckList(size_t list) override;
+    size_t CheckListCount(size_t list) const override;
+    std::string CheckListText(size_t list, size_t item) const override;
+    bool CheckListChecked(size_t list, size_t item) const override;
+    void SetCheckListChecked(size_t list, size_t item, bool checked) override;
     void SetClientSize(platform::extent client) override;
     void Invalidate() override;
     platform::extent WindowSize() const override;
@@ -63,6 +72,7 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT CALLBACK ButtonProcedure(HWND button, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM lparam);
+    static LRESULT CALLBACK CheckListProcedure(HWND list, UINT message, WPARAM wparam, LPARAM lparam);
     // A child control with an id, whose messages go to procedure first; original receives the
     // procedure the control had.
     HWND CreateChild(const wchar_t* kind, const wchar_t* text, DWORD style, size_t id, WNDPROC procedure,
@@ -87,6 +97,8 @@ private:
     platform::dialogevents& events_;
     std::vector<HWND> buttons_;  // children: they go with the window
     std::vector<HWND> edits_;
+    // List views in report mode, one column without a header, with check boxes.
+    std::vector<HWND> checklists_;
     HWND focused_ = nullptr;     // the control that had the focus last
     fonthandle buttonfont_;
     std::vector<fonthandle> ownbuttonfonts_;  // by button, empty for those in buttonfont_
