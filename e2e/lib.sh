@@ -106,12 +106,34 @@ e2e_run_on_copy() {
     cp "$GIF" "$COPY" && chmod u+w "$COPY" || return 1
     start_xvfb || return 1
     start_wine_prefix "$OUTDIR/wineprefix" || return 1
-    "$E2E_WINE" "$EXE" "$(windows_path "$COPY")" >"$OUTDIR/program.log" 2>&1 &
+    : >"$OUTDIR/program.log"
+    e2e_start_on "$COPY"
+}
+
+# e2e_start_on FILE: the program on FILE, once the X server and the Wine prefix are there, its
+# output added to $OUTDIR/program.log; sets PROGRAM_PID and WINDOW, the window made the active
+# one (Wine may not answer the activation: the window found is what counts).
+e2e_start_on() {
+    local name
+    name=$(basename "$1")
+    "$E2E_WINE" "$EXE" "$(windows_path "$1")" >>"$OUTDIR/program.log" 2>&1 &
     PROGRAM_PID=$!
     WINDOW=$(wait_for_window "^${name//./\\.} - Quillmap\$" 90 "$PROGRAM_PID") || return 1
     sleep 2
     xdotool windowactivate --sync "$WINDOW" 2>/dev/null
     return 0
+}
+
+# e2e_end_program: Alt+F4 on the program's window and its end, waited for up to 30 seconds; PROGRAM_PID is
+# empty once it ended.
+e2e_end_program() {
+    xdotool windowactivate --sync "$WINDOW" 2>/dev/null
+    xdotool key --clearmodifiers alt+F4
+    for _ in $(seq 1 30); do
+        kill -0 "$PROGRAM_PID" 2>/dev/null || { wait "$PROGRAM_PID"; PROGRAM_PID=""; return 0; }
+        sleep 1
+    done
+    return 1
 }
 
 # open_closed_containers: clicks the green plus of each closed container, top first, up to five
@@ -137,11 +159,7 @@ keys() {
 # e2e_close_program NAME: closes the program's window with Alt+F4 and checks that it ends
 # within 30 seconds; then reports the script's result under NAME and exits with it.
 e2e_close_program() {
-    xdotool key --clearmodifiers alt+F4
-    for _ in $(seq 1 30); do
-        kill -0 "$PROGRAM_PID" 2>/dev/null || { wait "$PROGRAM_PID"; PROGRAM_PID=""; break; }
-        sleep 1
-    done
+    e2e_end_program
     check "the program ends" [ -z "$PROGRAM_PID" ]
     if [ "$failures" -ne 0 ]; then
         echo "[e2e] $1: $failures check(s) failed; screenshots in $OUTDIR" >&2

@@ -17,28 +17,6 @@ e2e_install_cleanup
 STATE="$(dirname "$EXE")/data.dat"
 TITLE='^Закреплённые файлы$'
 
-# start_on FILE: the program again, on a file in $OUTDIR/files; sets PROGRAM_PID and WINDOW.
-start_on() {
-    local name
-    name=$(basename "$1")
-    "$E2E_WINE" "$EXE" "$(windows_path "$1")" >>"$OUTDIR/program.log" 2>&1 &
-    PROGRAM_PID=$!
-    WINDOW=$(wait_for_window "^${name//./\\.} - Quillmap\$" 90 "$PROGRAM_PID") || return 1
-    sleep 2
-    # Wine may not answer the activation: the window is found, which is what counts.
-    xdotool windowactivate --sync "$WINDOW" 2>/dev/null
-    return 0
-}
-
-# end_program: Alt+F4 on the main window, and the program's end waited for.
-end_program() {
-    xdotool windowactivate --sync "$WINDOW" 2>/dev/null
-    xdotool key --clearmodifiers alt+F4
-    for _ in $(seq 1 30); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 1; done
-    wait "$PROGRAM_PID" 2>/dev/null
-    PROGRAM_PID=""
-}
-
 # pinned_count: how many times the pinned file's name is in data.dat: once in the recent list,
 # which the end puts it in, and once more for its pinned record.
 pinned_count() { grep -a -o -F "$(windows_path "$COPY")" "$STATE" | wc -l; }
@@ -76,7 +54,7 @@ sleep 1
 window_geometry "$WINDOW"
 MOVED_X=$WINDOW_X MOVED_Y=$WINDOW_Y
 e2e_log "moved to $MOVED_X,$MOVED_Y"
-end_program
+e2e_end_program
 check "the program ends and leaves data.dat" [ -s "$STATE" ]
 check "data.dat holds the file's path in the recent list and the pinned one (got $(pinned_count))" [ "$(pinned_count)" = 2 ]
 
@@ -90,18 +68,18 @@ RECORDED="$(int32_at "$RECORD_AT"),$(int32_at $((RECORD_AT + 4)))"
 check "the end recorded the moved window in the pinned record ($MOVED_X,$MOVED_Y; got $RECORDED)" \
     [ "$RECORDED" = "$MOVED_X,$MOVED_Y" ]
 
-start_on "$COPY" || exit 1
+e2e_start_on "$COPY" || exit 1
 window_geometry "$WINDOW"
 screenshot "$OUTDIR/pinned_again.png"
 e2e_log "screenshot: $OUTDIR/pinned_again.png"
 check "the pinned file opens where its window was closed ($MOVED_X,$MOVED_Y; got $WINDOW_X,$WINDOW_Y)" \
     [ "$WINDOW_X,$WINDOW_Y" = "$MOVED_X,$MOVED_Y" ]
-end_program
+e2e_end_program
 check "data.dat still holds the path in both lists (got $(pinned_count))" [ "$(pinned_count)" = 2 ]
 
 OTHER="$OUTDIR/files/other.gif"
 cp "$OTHERGIF" "$OTHER" && chmod u+w "$OTHER" || exit 1
-start_on "$OTHER" || exit 1
+e2e_start_on "$OTHER" || exit 1
 window_geometry "$WINDOW"
 screenshot "$OUTDIR/default_again.png"
 e2e_log "screenshot: $OUTDIR/default_again.png"

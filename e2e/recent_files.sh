@@ -13,13 +13,6 @@ GIF=$3
 OTHER=$4
 e2e_install_cleanup
 
-# ends_alone: Alt+F4 and the program's end, within 30 seconds.
-ends_alone() {
-    xdotool key --clearmodifiers alt+F4
-    for _ in $(seq 1 30); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 1; done
-    wait "$PROGRAM_PID" 2>/dev/null
-    PROGRAM_PID=""
-}
 # status_bar FILE OUT: the status bar's first panel, the caret's line and column, cut out.
 status_bar() { convert "$1" -crop "70x18+${WINDOW_X}+$((WINDOW_Y + WINDOW_HEIGHT - 19))" +repage "$2"; }
 # same_picture A B: the two pictures have no pixel apart.
@@ -33,15 +26,11 @@ window_geometry "$WINDOW" || e2e_fail "no geometry of the main window"
 keys Down Down Down Right Right Right
 screenshot "$OUTDIR/first_left.png"
 status_bar "$OUTDIR/first_left.png" "$OUTDIR/caret_left.png"
-ends_alone
+e2e_end_program
 check "the first run ends" [ -s "$(dirname "$EXE")/data.dat" ]
 
 cp "$OTHER" "$OUTDIR/files/second.gif" && chmod u+w "$OUTDIR/files/second.gif"
-"$E2E_WINE" "$EXE" "$(windows_path "$OUTDIR/files/second.gif")" >"$OUTDIR/program2.log" 2>&1 &
-PROGRAM_PID=$!
-WINDOW=$(wait_for_window '^second\.gif - Quillmap$' 90 "$PROGRAM_PID") || exit 1
-sleep 2
-xdotool windowactivate --sync "$WINDOW" 2>/dev/null
+e2e_start_on "$OUTDIR/files/second.gif" || exit 1
 window_geometry "$WINDOW" || e2e_fail "no geometry of the main window"
 
 # Ctrl held through two presses of Tab and one of Shift+Tab: back on the first row, first.gif.
