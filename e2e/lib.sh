@@ -253,11 +253,19 @@ start_wine_prefix() {
             return 1
         fi
     fi
-    timeout 60 "$E2E_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
-        >/dev/null 2>&1 || {
-        e2e_fail "could not set Wine's X11 driver options"
-        return 1
-    }
+    # A prefix just made is sometimes still settling and refuses the first change: three tries,
+    # the server let finish in between.
+    local tries=0
+    until timeout 60 "$E2E_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+        >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        if [ "$tries" -ge 3 ]; then
+            e2e_fail "could not set Wine's X11 driver options"
+            return 1
+        fi
+        timeout 60 "$E2E_WINESERVER" -w
+        sleep 2
+    done
     timeout 60 "$E2E_WINESERVER" -w
     e2e_log "Wine prefix $WINEPREFIX ready ($E2E_WINE)"
 }
