@@ -272,6 +272,7 @@ TEST_F(Vwcommon, TextHeightMeasuresTheFirstCharacterOrASpace) {
         void SetClipRect(const platform::rect& r) override { inner.SetClipRect(r); }
         void ClearClip() override { inner.ClearClip(); }
         platform::extent PixelsPerInch() const override { return inner.PixelsPerInch(); }
+        void LendNative(const std::function<void(void*)>& draw) override { inner.LendNative(draw); }
         platform::headlesscanvas inner;
     } surface;
     lineview tall(surface, {"gap"});

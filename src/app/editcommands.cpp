@@ -31,6 +31,7 @@ mainmenuhandlers Tform1::MenuHandlers() {
     handlers.about = [this] { ShowAbout(); };
     handlers.documentinfo = [this] { DocumentInfo(false); };
     handlers.downloadplugins = [this] { DownloadPlugins(); };
+    handlers.skinsettings = [this] { N46Click(); };
     return handlers;
 }
 

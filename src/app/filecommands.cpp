@@ -157,21 +157,25 @@ void Tform1::Save() {
 void Tform1::SaveAs() {
     BeginDialog();
     savedialog_.filterindex = 1;
-    if (app_.ChooseFile(savedialog_) && AcceptFileName(savedialog_.filename)) {
-        const std::string name = WithDefaultExtension(savedialog_.filename);
-        try {
-            SaveRespectingReadOnly(system_.Files(), Cp1251Path(name), Settings().TrySaveReadOnly,
-                                   [this, &name] { view_->SaveToFile(name); });
-            savedialog_.filename = name;
-            documentname_ = name;
-            window_->SetUserData(FileIdentity(name));
-            modified_ = false;
-            SetCaption(FileNameOf(documentname_) + CaptionSuffix);
-        } catch (const bytefileerror& failure) {
-            app_.ShowError(failure.what());
-        }
-    }
+    if (app_.ChooseFile(savedialog_) && AcceptFileName(savedialog_.filename))
+        SaveUnder(WithDefaultExtension(savedialog_.filename));
     EndDialog();
+}
+
+bool Tform1::SaveUnder(const std::string& name) {
+    try {
+        SaveRespectingReadOnly(system_.Files(), Cp1251Path(name), Settings().TrySaveReadOnly,
+                               [this, &name] { view_->SaveToFile(name); });
+    } catch (const bytefileerror& failure) {
+        app_.ShowError(failure.what());
+        return false;
+    }
+    savedialog_.filename = name;
+    documentname_ = name;
+    window_->SetUserData(FileIdentity(name));
+    modified_ = false;
+    SetCaption(FileNameOf(documentname_) + CaptionSuffix);
+    return true;
 }
 
 void Tform1::Print() {

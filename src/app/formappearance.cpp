@@ -31,6 +31,8 @@ void Tform1::ApplyAppearance(const winposit& look, bool pinned) {
     size_t next = 0;
     for (tmnitem* item : viewactions_->Items())
         if (item->Checkable() && next < look.actions.size()) item->SetChecked(look.actions[next++]);
+    // A skin that is gone leaves the current one.
+    ChooseSkinPath(look.skin);
     if (look.allremoved != menu_->AllRemoved().Checked()) {
         if (pinned) {
             menu_->AllRemoved().SetChecked(look.allremoved);

@@ -1,5 +1,6 @@
 // The main window's keys: its own commands, each only when its menu item is enabled, and the
 // keys that move the caret and edit the codes.
+#include "app/shortcutnames.h"
 #include "app/tform1.h"
 #include "base/settings.h"
 
@@ -155,7 +156,10 @@ void Tform1::OnKeyDown(uint16_t key, uint8_t shift) {
             return true;
         });
         return;
-    default: return;
+    default:
+        // A key the window does not answer itself may run a plug-in's command.
+        if (const pluginhotkey* hotkey = plugins_.FindHotkey(key, shift)) RunPlugin(hotkey->plugin, hotkey->command);
+        return;
     }
 }
 

@@ -18,8 +18,7 @@ platform::rect Intersection(const platform::rect& a, const platform::rect& b) {
 void Tform1::RenderView() {
     platform::canvas& canvas = bitmap_->Canvas();
     const platform::extent size = bitmap_->Size();
-    canvas.SetBrush(PictureBackground);
-    canvas.FillRect({0, 0, size.width, size.height});
+    skins_.Draw(canvas, size);
     canvas.SetClipRect({marginx_, marginy_, size.width - marginx_, size.height - marginy_});
     view_->Paint();
     canvas.ClearClip();

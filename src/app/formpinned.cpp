@@ -13,7 +13,7 @@ void Tform1::N29Click() {
     pinnedfilesrequest request;
     for (const winposit& look : state_.pinned) request.pinned.push_back(look.path);
     request.documentname = documentname_;
-    request.background = PictureBackground;
+    request.background = Background();
     request.text = bitmap_->Canvas().Font().textcolour;
     request.chooseother = [this]() -> std::optional<std::string> {
         if (!app_.ChooseFile(opendialog_)) return std::nullopt;

@@ -34,7 +34,7 @@ void Tform1::SetSearchDialogs(TForm2& find, TForm3& replace) {
             if (menu_->OnTop().Checked()) window_->SetTopmost(true);
         };
         hooks->textcolour = [this] { return bitmap_->Canvas().Font().textcolour; };
-        hooks->backgroundcolour = [] { return PictureBackground; };
+        hooks->backgroundcolour = [this] { return Background(); };
     }
     find.enablefindnext = [this] { menu_->FindNext().SetEnabled(true); };
 }

@@ -51,6 +51,8 @@ void Tform1::ApplyState() {
     // The modes themselves come with the first paint.
     menu_->AllRemoved().SetChecked(look.allremoved);
     menu_->OnTop().SetChecked(look.ontop);
+    // The colour behind the codes without a skin; the skin itself is chosen once the file is.
+    if (look.skin.empty()) skins_.SetBackground(look.background);
     if (settings.SaveOnF2) {
         menu_->AllRemoved().SetShortcut(AllRemovedShortcut(true));
         popup_->AllRemoved().SetShortcut(AllRemovedShortcut(true));
@@ -90,6 +92,8 @@ void Tform1::RecordAppearance(winposit& look) const {
     look.actions.clear();
     for (const tmnitem* item : viewactions_->Items())
         if (item->Checkable()) look.actions.push_back(item->Checked());
+    look.skin = skins_.CheckedPath();
+    if (look.skin.empty()) look.background = skins_.Background();
     look.statusbar = menu_->StatusBar().Checked();
 }
 

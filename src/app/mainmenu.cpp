@@ -22,7 +22,8 @@ mainmenu::mainmenu(platform::application& app, const mainmenuhandlers& handlers,
     BuildFormat(handlers, saveonf2);
     extra_ = &bar_->Add("Дополнительно").Items();
     BuildExtra(handlers);
-    BuildPlugins(bar_->Add("Плагины").Items(), handlers);
+    plugins_ = &bar_->Add("Плагины").Items();
+    BuildPlugins(handlers);
     BuildHelp(bar_->Add("Помощь").Items(), handlers);
 }
 
@@ -71,8 +72,8 @@ void mainmenu::BuildFormat(const mainmenuhandlers& handlers, bool saveonf2) {
     AddCommand(*encodings_, "DOS", "", {});
     AddCommand(*encodings_, "Загрузить из файла...", "", {});
     // The skins found at start-up fill this submenu.
-    AddCommand(format, "Шкурки", "", {}).Items();
-    AddCommand(format, "Настройка шкурки...", "", {});
+    skins_ = &format.Add("Шкурки").Items();
+    AddCommand(format, "Настройка шкурки...", "", handlers.skinsettings);
 }
 
 void mainmenu::BuildExtra(const mainmenuhandlers& handlers) {
@@ -84,9 +85,9 @@ void mainmenu::BuildExtra(const mainmenuhandlers& handlers) {
     extra.AddSeparator();
 }
 
-void mainmenu::BuildPlugins(platform::menu& plugins, const mainmenuhandlers& handlers) {
+void mainmenu::BuildPlugins(const mainmenuhandlers& handlers) {
     // The plug-ins found at start-up follow.
-    AddCommand(plugins, "Скачать новый...", "", handlers.downloadplugins);
+    AddCommand(*plugins_, "Скачать новый...", "", handlers.downloadplugins);
 }
 
 void mainmenu::BuildHelp(platform::menu& help, const mainmenuhandlers& handlers) {

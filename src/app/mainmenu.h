@@ -37,6 +37,7 @@ struct mainmenuhandlers {
     menucommand help;          // "Справка..."
     menucommand about;         // "О программе..."
     menucommand downloadplugins;  // "Скачать новый..."
+    menucommand skinsettings;     // "Настройка шкурки..."
 };
 
 // The main window's menu bar: "Файл", "Правка", "Формат", "Дополнительно", "Плагины", "Помощь".
@@ -61,6 +62,10 @@ public:
     platform::menuitem& Find() const { return *find_; }
     platform::menuitem& FindNext() const { return *findnext_; }
     platform::menuitem& Replace() const { return *replace_; }
+    // "Шкурки", filled at start-up.
+    platform::menu& Skins() const { return *skins_; }
+    // "Плагины": "Скачать новый...", then the plug-ins found at start-up.
+    platform::menu& Plugins() const { return *plugins_; }
     // "Windows", "DOS", the loaded encodings, then "Загрузить из файла...".
     platform::menu& Encodings() const { return *encodings_; }
 
@@ -80,7 +85,7 @@ private:
     void BuildEdit(platform::menu& edit, const mainmenuhandlers& handlers);
     void BuildFormat(const mainmenuhandlers& handlers, bool saveonf2);
     void BuildExtra(const mainmenuhandlers& handlers);
-    static void BuildPlugins(platform::menu& plugins, const mainmenuhandlers& handlers);
+    void BuildPlugins(const mainmenuhandlers& handlers);
     static void BuildHelp(platform::menu& help, const mainmenuhandlers& handlers);
 
     std::unique_ptr<platform::menu> bar_;
@@ -100,6 +105,8 @@ private:
     platform::menuitem* findnext_ = nullptr;
     platform::menuitem* replace_ = nullptr;
     platform::menu* encodings_ = nullptr;
+    platform::menu* skins_ = nullptr;
+    platform::menu* plugins_ = nullptr;
 };
 
 // F8: the encoding after the checked one, the first ("Windows") after the last or when none is

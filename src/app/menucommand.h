@@ -14,10 +14,6 @@ using menucommand = std::function<void()>;
 platform::menuitem& AddCommand(platform::menu& into, std::string_view caption, std::string_view shortcut,
                                const menucommand& command);
 
-// How a menu item shows a key with its modifiers (shiftbit values), such as "Ctrl+Shift+V":
-// letters, digits and F1 to F12; empty for other keys.
-std::string ShortcutText(uint16_t key, uint8_t shift);
-
 // The key of "Всё лишнее убрано": F2 saves instead when the user asked for it.
 std::string_view AllRemovedShortcut(bool saveonf2);
 

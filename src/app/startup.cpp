@@ -19,6 +19,8 @@ int RunProgram(platform::application& app, platform::system& system, const std::
     form1.SetAbout(dialogs.About());
     form1.SetSearchDialogs(dialogs.Find(), dialogs.Replace());
     form1.SetSwitcher(dialogs.Switcher());
+    form1.ScanSkins();
+    form1.ScanPlugins();
     form1.LoadState();
     form1.chfls();
     // Messages are written large in every run, whatever the state file held.
@@ -34,7 +36,10 @@ int RunProgram(platform::application& app, platform::system& system, const std::
             // An unreadable file leaves the untitled document in place.
         }
     }
-    if (!opened) form1.ShowUntitledCaption();
+    if (!opened) {
+        form1.RestoreDefaultSkin();
+        form1.ShowUntitledCaption();
+    }
     form1.Window().Show();
     return app.Run();
 }

@@ -27,7 +27,8 @@ platform::fontspec WindowFont() {
 
 }  // namespace
 
-Tform1::Tform1(platform::application& app, platform::system& system) : app_(app), system_(system), popups_(app, system, PopupStyle) {
+Tform1::Tform1(platform::application& app, platform::system& system)
+    : app_(app), system_(system), skins_(app), plugins_(app), popups_(app, system, PopupStyle) {
     // The picture, its view and the menus come before the window: setting the menu bar resizes
     // the window at once, and the layout that follows needs all of them.
     bitmap_ = app_.CreateBitmap(InitialClient);

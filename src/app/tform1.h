@@ -10,6 +10,9 @@
 #include "platform/controls.h"
 #include "platform/system.h"
 #include "app/mainmenu.h"
+#include "app/pluginhost.h"
+#include "app/pluginservices.h"
+#include "app/skinhost.h"
 #include "app/statefile.h"
 #include "app/taskbarmenu.h"
 #include "app/viewactions.h"
@@ -29,7 +32,7 @@ class TForm13;
 
 // The main window: lives from start to end of the program. It draws its view into an off-screen
 // picture, copies that to the screen, keeps the scroll bars, the status bar and the caret.
-class Tform1 final : public platform::windowevents {
+class Tform1 final : public platform::windowevents, private pluginservices {
 public:
     static constexpr int32_t ScrollBarSize = 18;
     static constexpr int32_t StatusBarHeight = 19;
@@ -37,7 +40,7 @@ public:
     static constexpr int32_t CaretBlink = 500;
     static constexpr int32_t AutoScrollTimer = 2;
     static constexpr int32_t AutoScrollInterval = 50;
-    // Behind the codes, until a skin paints there.
+    // Behind the codes, until the user picks another colour or a skin paints there.
     static constexpr platform::colour PictureBackground = platform::clWhite;
 
     Tform1(platform::application& app, platform::system& system);
@@ -96,6 +99,21 @@ public:
     // Ctrl+Tab: the switcher made at start-up shows the recent files while Ctrl is held, and the
     // one selected when it goes up opens.
     void SetSwitcher(TForm13& switcher);
+    // The skins in the program's "skins" folder fill "Шкурки"; choosing one (fpress) makes it
+    // paint the picture's background. Without an argument, start-up chooses the default
+    // appearance's skin, "Без шкурок" when it is gone.
+    void ScanSkins();
+    void fpress(size_t index);
+    void RestoreDefaultSkin();
+    // "Настройка шкурки...": the skin's own settings, or the background's colour dialog.
+    void N46Click();
+    skinhost& Skins() { return skins_; }
+    platform::colour Background() const { return skins_.Background(); }
+    // The plug-ins in the program's "plugins" folder fill "Плагины"; their items (plgpress) and
+    // keys run their commands, which reach the document through PluginService.
+    void ScanPlugins();
+    void plgpress(size_t index);
+    pluginhost& Plugins() { return plugins_; }
     // The edit commands of the menus.
     void Undo();
     void Redo();
@@ -230,6 +248,33 @@ private:
     void DriveSwitcher(bool backward);
     // Opens a file the user named; one that cannot be read only beeps, and false comes back.
     bool OpenOrBeep(const std::string& path);
+    // Saves under a name, which the document takes once the file is written; a failure is told
+    // and leaves the name as it was.
+    bool SaveUnder(const std::string& name);
+    // The skin item whose path is the one given, clicked; false when there is none.
+    bool ChooseSkinPath(const std::string& path);
+    // A plug-in's command, with the caret hidden while the plug-in works on the view.
+    void RunPlugin(size_t index, int32_t command);
+    // What a plug-in's commands ask of the window.
+    void KeyDown(uint16_t key, uint8_t shift) override;
+    void TypeChar(char character) override;
+    textpos Position(bool caret) const override;
+    bool SetPosition(textpos position, bool caret) override;
+    int32_t EndPosition() const override;
+    std::string Line(int32_t line) const override;
+    void Refresh() override;
+    void Open(const std::string& path) override;
+    void Save(const std::string& path) override;
+    std::string DocumentPath() const override { return documentname_; }
+    void ReadBlocks(const blockreader& callback) const override;
+    void RewriteBlocks(const blockrewriter& callback) override;
+    std::string Selection() const override;
+    void ReplaceSelection(std::string_view text) override;
+    platform::extent ViewSize() const override;
+    void ReadFields(const fieldreader& callback) const override;
+    void RewriteFields(const fieldrewriter& callback) override;
+    // After a plug-in rewrote the document: the history's items and the modified mark.
+    void PluginEdited();
     std::unique_ptr<vwgif> MakeView();
     mainmenuhandlers MenuHandlers();
     taskbarhandlers TaskbarHandlers();
@@ -264,6 +309,8 @@ private:
 
     platform::application& app_;
     platform::system& system_;
+    skinhost skins_;
+    pluginhost plugins_;
     // The text and picture popups the view shows; they outlive every view.
     popupwindows popups_;
     std::unique_ptr<platform::window> window_;

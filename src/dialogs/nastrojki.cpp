@@ -1,5 +1,6 @@
 #include "dialogs/nastrojki.h"
 
+#include <array>
 #include <cmath>
 
 #include "dialogs/settingtext.h"
@@ -112,7 +113,8 @@ bool nastrojki::PickColour() {
     if (!colour) return false;
     platform::colour chosen = *colour;
     picking_ = true;
-    const bool confirmed = app_.ChooseColour(chosen);
+    // The colour it starts with is also the first one offered, to come back to.
+    const bool confirmed = app_.ChooseColour(chosen, std::array{chosen});
     picking_ = false;
     if (!confirmed) return false;
     cell = ColorToText(chosen);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/dialogform.h"
 #include "platform/geometry.h"
 #include "platform/keys.h"
+#include "platform/library.h"
 #include "platform/printing.h"
 #include "platform/menu.h"
 #include "platform/mouse.h"
@@ -183,9 +185,9 @@ public:
     // The system's font dialog, starting with the font given; true when the user chose one,
     // which is then in it.
     virtual bool ChooseFont(fontspec& font) = 0;
-    // The system's colour dialog, starting with the colour given, which it also offers as its
-    // first custom colour; true when the user chose one, which is then in it.
-    virtual bool ChooseColour(colour& chosen) = 0;
+    // The system's colour dialog, starting with the colour given and offering the custom colours
+    // (up to 16; white in the places left); true when the user chose one, which is then in it.
+    virtual bool ChooseColour(colour& chosen, std::span<const colour> custom) = 0;
     // The system's simple message box with one button, for errors and refusals.
     virtual void ShowError(std::string_view text) = 0;
     // Opens a document or web address with the program the system has for it.
@@ -198,6 +200,13 @@ public:
     virtual bool ChoosePrint(printrequest& request) = 0;
     // Starts a job on the printer the dialog chose. Throws when it cannot.
     virtual std::unique_ptr<printjob> StartPrintJob(std::string_view title) = 0;
+    // The names of the files in a folder that match *.dll, whatever their attributes.
+    virtual std::vector<std::string> FindLibraries(std::string_view folder) = 0;
+    // The library at a full path, loaded; null when it cannot be.
+    virtual std::unique_ptr<library> OpenLibrary(std::string_view path) = 0;
+    // Runs a call into a library's code: false when a fault inside it (a bad address, an illegal
+    // instruction and the like) stopped it, the program going on from here.
+    virtual bool CallGuarded(const std::function<void()>& call) = 0;
     // Runs the task from the message loop once the message being handled now is done: for what
     // must not happen inside a window's own handler, such as letting that window go.
     virtual void Post(std::function<void()> task) = 0;

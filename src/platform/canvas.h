@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -90,6 +91,10 @@ public:
     virtual void ClearClip() = 0;
 
     virtual extent PixelsPerInch() const = 0;
+    // Lends the surface to code outside the program (a skin) as the system's own handle (a
+    // device context, with this canvas's brush selected); whatever that code selects or sets in
+    // it is put back afterwards.
+    virtual void LendNative(const std::function<void(void*)>& draw) = 0;
 };
 
 }  // namespace quillmap::platform

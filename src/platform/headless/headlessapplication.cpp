@@ -107,8 +107,9 @@ bool headlessapplication::ChooseFont(fontspec& font) {
     return true;
 }
 
-bool headlessapplication::ChooseColour(colour& chosen) {
+bool headlessapplication::ChooseColour(colour& chosen, std::span<const colour> custom) {
     colourdialogs.push_back(chosen);
+    customcolours.emplace_back(custom.begin(), custom.end());
     // The dialog takes the activation from the window that opened it while it is open, and
     // gives it back when it closes.
     headlessactivatable* owner = active_;
@@ -117,6 +118,33 @@ bool headlessapplication::ChooseColour(colour& chosen) {
     if (!colouranswer) return false;
     chosen = *colouranswer;
     return true;
+}
+
+std::vector<std::string> headlessapplication::FindLibraries(std::string_view folder) {
+    std::vector<std::string> names;
+    const std::string prefix = std::string(folder) + "\\";
+    for (const auto& [path, file] : libraryfiles) {
+        if (!path.starts_with(prefix)) continue;
+        const std::string name = path.substr(prefix.size());
+        if (name.find('\\') == std::string::npos && name.size() > 4 && name.ends_with(".dll")) names.push_back(name);
+    }
+    return names;
+}
+
+std::unique_ptr<library> headlessapplication::OpenLibrary(std::string_view path) {
+    libraryloads.emplace_back(path);
+    const auto found = libraryfiles.find(std::string(path));
+    if (found == libraryfiles.end() || !found->second.loads) return nullptr;
+    return std::make_unique<headlesslibrary>(found->second, livelibraries_);
+}
+
+bool headlessapplication::CallGuarded(const std::function<void()>& call) {
+    try {
+        call();
+        return true;
+    } catch (...) {
+        return false;
+    }
 }
 
 bool headlessapplication::BringForwardOtherWindow(std::string_view caption, uint32_t identity, const window&) {

@@ -11,6 +11,7 @@
 #include "platform/headless/headlesscanvas.h"
 #include "platform/headless/headlesscontrols.h"
 #include "platform/headless/headlessdialogform.h"
+#include "platform/headless/headlesslibrary.h"
 #include "platform/headless/headlessprinter.h"
 
 namespace quillmap::platform {
@@ -54,9 +55,10 @@ public:
     std::vector<fontspec> fontdialogs;
     // The colour dialog likewise: answered with colouranswer, or cancelled; the colours it
     // started with are kept. Meanwhile it holds the activation, as the system's modal dialog does.
-    bool ChooseColour(colour& chosen) override;
+    bool ChooseColour(colour& chosen, std::span<const colour> custom) override;
     std::optional<colour> colouranswer;
     std::vector<colour> colourdialogs;
+    std::vector<std::vector<colour>> customcolours;
     void ShowError(std::string_view text) override { errors_.emplace_back(text); }
     void OpenWithShell(std::string_view target, std::string_view folder) override {
         shellopens_.push_back(std::string(target) + "|" + std::string(folder));
@@ -73,6 +75,14 @@ public:
     // Menus are their own records here: a test reads their items and clicks them.
     std::unique_ptr<menu> CreateMenu(menukind) override;
     std::unique_ptr<dialogform> CreateDialogForm(std::string_view caption, dialogevents& events) override;
+    // Library files by full path; how many loads of them are alive; the paths loaded, in order.
+    std::map<std::string, headlesslibraryfile> libraryfiles;
+    std::vector<std::string> FindLibraries(std::string_view folder) override;
+    std::unique_ptr<library> OpenLibrary(std::string_view path) override;
+    int32_t LiveLibraries() const { return *livelibraries_; }
+    std::vector<std::string> libraryloads;
+    // A fault in a test's library is an exception it throws.
+    bool CallGuarded(const std::function<void()>& call) override;
     // Posted tasks wait until the test plays the message loop with RunPosted.
     void Post(std::function<void()> task) override { posted_.push_back(std::move(task)); }
     // Runs the posted tasks, those they post included, as the message loop would once the
@@ -123,6 +133,7 @@ private:
     // The windows that may be activated again, the one activated last at the back.
     std::vector<headlessactivatable*> activated_;
     std::deque<std::function<void()>> posted_;
+    std::shared_ptr<int32_t> livelibraries_ = std::make_shared<int32_t>(0);
 };
 
 class headlesswindow final : public window, public headlessactivatable {

@@ -54,6 +54,8 @@ public:
     void SetClipRect(const rect& r) override;
     void ClearClip() override;
     extent PixelsPerInch() const override { return pixelsperinch_; }
+    // A skin here is test code: it receives this canvas and draws through it.
+    void LendNative(const std::function<void(void*)>& draw) override { draw(this); }
 
     // Test controls.
     void SetCharacterWidths(widthfunction widths) { widths_ = std::move(widths); }

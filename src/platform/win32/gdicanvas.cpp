@@ -193,4 +193,11 @@ platform::extent gdicanvas::PixelsPerInch() const {
     return {GetDeviceCaps(state_->dc, LOGPIXELSX), GetDeviceCaps(state_->dc, LOGPIXELSY)};
 }
 
+void gdicanvas::LendNative(const std::function<void(void*)>& draw) {
+    // The canvas keeps its own objects selected; code outside may select others and forget them.
+    const int saved = SaveDC(state_->dc);
+    draw(state_->dc);
+    RestoreDC(state_->dc, saved);
+}
+
 }  // namespace quillmap::win32

@@ -44,6 +44,7 @@ public:
     void ClearClip() override;
 
     platform::extent PixelsPerInch() const override;
+    void LendNative(const std::function<void(void*)>& draw) override;
 
 private:
     struct state;

@@ -7,9 +7,11 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "platform/win32/faultguard.h"
 #include "platform/win32/textcodec.h"
 #include "platform/win32/win32filedialog.h"
 #include "platform/win32/win32fontdialog.h"
+#include "platform/win32/win32library.h"
 #include "platform/win32/win32printjob.h"
 
 #include "platform/win32/win32bitmap.h"
@@ -108,7 +110,9 @@ bool win32application::ChooseFile(platform::filedialog& dialog) {
 
 bool win32application::ChooseFont(platform::fontspec& font) { return RunFontDialog(font, GetActiveWindow()); }
 
-bool win32application::ChooseColour(platform::colour& chosen) { return RunColourDialog(chosen, GetActiveWindow()); }
+bool win32application::ChooseColour(platform::colour& chosen, std::span<const platform::colour> custom) {
+    return RunColourDialog(chosen, custom, GetActiveWindow());
+}
 
 bool win32application::BringForwardOtherWindow(std::string_view caption, uint32_t identity,
                                                const platform::window& self) {
@@ -166,6 +170,12 @@ LRESULT CALLBACK win32application::Procedure(HWND window, UINT message, WPARAM w
     }
     return DefWindowProcW(window, message, wparam, lparam);
 }
+
+std::vector<std::string> win32application::FindLibraries(std::string_view folder) { return FindLibraryFiles(folder); }
+
+std::unique_ptr<platform::library> win32application::OpenLibrary(std::string_view path) { return LoadLibraryFile(path); }
+
+bool win32application::CallGuarded(const std::function<void()>& call) { return RunGuarded(call); }
 
 void win32application::Post(std::function<void()> task) {
     posted_.push_back(std::move(task));

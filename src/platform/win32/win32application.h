@@ -30,7 +30,7 @@ public:
     std::unique_ptr<platform::pixelsurface> CreatePixelSurface(platform::extent size) override;
     bool ChooseFile(platform::filedialog& dialog) override;
     bool ChooseFont(platform::fontspec& font) override;
-    bool ChooseColour(platform::colour& chosen) override;
+    bool ChooseColour(platform::colour& chosen, std::span<const platform::colour> custom) override;
     bool BringForwardOtherWindow(std::string_view caption, uint32_t identity, const platform::window& self) override;
     bool HasPrinter() override;
     bool ChoosePrint(platform::printrequest& request) override;
@@ -40,6 +40,9 @@ public:
     std::unique_ptr<platform::menu> CreateMenu(platform::menukind kind) override;
     std::unique_ptr<platform::dialogform> CreateDialogForm(std::string_view caption,
                                                            platform::dialogevents& events) override;
+    std::vector<std::string> FindLibraries(std::string_view folder) override;
+    std::unique_ptr<platform::library> OpenLibrary(std::string_view path) override;
+    bool CallGuarded(const std::function<void()>& call) override;
     void Post(std::function<void()> task) override;
     int Run() override;
     void Terminate() override;

@@ -19,11 +19,16 @@ bool RunFontDialog(platform::fontspec& font, HWND owner) {
     return true;
 }
 
-bool RunColourDialog(platform::colour& chosen, HWND owner) {
-    const COLORREF start = (chosen & 0x80000000u) ? GetSysColor(static_cast<int>(chosen & 0xFF)) : chosen;
+namespace {
+
+COLORREF Shown(platform::colour c) { return (c & 0x80000000u) ? GetSysColor(static_cast<int>(c & 0xFF)) : c; }
+
+}  // namespace
+
+bool RunColourDialog(platform::colour& chosen, std::span<const platform::colour> offered, HWND owner) {
+    const COLORREF start = Shown(chosen);
     COLORREF custom[16];
-    for (COLORREF& entry : custom) entry = RGB(255, 255, 255);
-    custom[0] = start;
+    for (size_t i = 0; i < std::size(custom); ++i) custom[i] = i < offered.size() ? Shown(offered[i]) : RGB(255, 255, 255);
     CHOOSECOLORW request{};
     request.lStructSize = sizeof request;
     request.hwndOwner = owner;

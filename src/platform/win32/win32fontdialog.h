@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "platform/canvas.h"
 #include "platform/win32/winapi.h"
 
@@ -9,8 +11,8 @@ namespace quillmap::win32 {
 // one, which is then in it.
 bool RunFontDialog(platform::fontspec& font, HWND owner);
 
-// ChooseColor owned by the given window, starting with the colour given, which is also the
-// first custom colour; a colour of the system's scheme starts as what it shows now.
-bool RunColourDialog(platform::colour& chosen, HWND owner);
+// ChooseColor owned by the given window, starting with the colour given and offering the custom
+// colours; a colour of the system's scheme shows as what it is now.
+bool RunColourDialog(platform::colour& chosen, std::span<const platform::colour> custom, HWND owner);
 
 }  // namespace quillmap::win32
