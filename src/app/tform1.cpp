@@ -17,14 +17,6 @@ constexpr platform::extent InitialClient{792, 454};
 // The user may make the window small, but never smaller than this.
 constexpr platform::extent MinimumSize{100, 100};
 
-platform::fontspec WindowFont() {
-    platform::fontspec font;
-    font.face = "Lucida Console";
-    font.height = -13;
-    font.charset = platform::RussianCharset;
-    return font;
-}
-
 }  // namespace
 
 Tform1::Tform1(platform::application& app, platform::system& system)
@@ -32,7 +24,7 @@ Tform1::Tform1(platform::application& app, platform::system& system)
     // The picture, its view and the menus come before the window: setting the menu bar resizes
     // the window at once, and the layout that follows needs all of them.
     bitmap_ = app_.CreateBitmap(InitialClient);
-    bitmap_->Canvas().SetFont(WindowFont());
+    bitmap_->Canvas().SetFont(platform::RussianFont("Lucida Console", -13));
     view_ = MakeView();
     menu_ = std::make_unique<mainmenu>(app_, MenuHandlers(), Settings().SaveOnF2);
     menu_->Print().SetEnabled(app_.HasPrinter());

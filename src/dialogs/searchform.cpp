@@ -1,5 +1,6 @@
 #include "dialogs/searchform.h"
 
+#include "dialogs/dialogfont.h"
 #include "dialogs/dialogplacement.h"
 
 namespace quillmap {
@@ -17,7 +18,7 @@ void searchform::Show(const searchhooks& hooks, const std::optional<platform::re
     const platform::point at = centreover ? CentreOver(*centreover, size, system_.ScreenSize())
                                           : platform::point{mouse.x - size.width / 2, mouse.y};
     form_->MoveTo(KeepInWorkArea(at, size, system_.WorkArea(), mouse.y));
-    platform::fontspec font = SearchFormFont;
+    platform::fontspec font = DialogFont;
     font.textcolour = hooks.textcolour();
     for (size_t k = 0; k < boxes_; ++k) {
         form_->SetEditText(k, "");

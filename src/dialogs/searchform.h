@@ -12,9 +12,6 @@
 
 namespace quillmap {
 
-// The font of the find and replace dialogs' labels, check boxes, buttons and phrase boxes.
-inline const platform::fontspec SearchFormFont{"MS Sans Serif", -11, platform::DefaultCharset, 0, platform::clBlack};
-
 // Enter and Esc typed in a phrase box are the dialog's, never the box's.
 inline bool IsDialogKey(char key) { return key == '\r' || key == platform::EscapeKey; }
 

@@ -4,20 +4,8 @@
 
 namespace quillmap {
 
-namespace {
-
-platform::fontspec SwitcherFont() {
-    platform::fontspec font;
-    font.face = "MS Sans Serif";
-    font.height = -13;
-    font.charset = platform::RussianCharset;
-    return font;
-}
-
-}  // namespace
-
 TForm13::TForm13(platform::application& app, platform::system& system)
-    : system_(system), font_(SwitcherFont()), measuring_(app.CreateBitmap({1, 1})) {
+    : system_(system), font_(platform::RussianFont("MS Sans Serif", -13)), measuring_(app.CreateBitmap({1, 1})) {
     platform::formdesign design;
     design.kind = platform::formkind::popup;
     design.background = platform::clWhite;

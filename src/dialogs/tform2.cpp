@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "dialogs/dialogfont.h"
+
 namespace quillmap {
 
 TForm2::TForm2(platform::application& app, platform::system& system)
@@ -10,7 +12,7 @@ TForm2::TForm2(platform::application& app, platform::system& system)
     form.AddButton("Найти далее");
     form.AddButton("Завершить");
     form.AddCheckBox("С учётом регистра");
-    form.SetButtonFont(SearchFormFont);
+    form.SetButtonFont(DialogFont);
     form.SetButtonBounds(FindNextButton, findlayout::FindNext);
     form.SetButtonBounds(FinishButton, findlayout::Finish);
     form.SetButtonBounds(MatchCaseBox, findlayout::MatchCase);
@@ -18,7 +20,7 @@ TForm2::TForm2(platform::application& app, platform::system& system)
 }
 
 void TForm2::OnPaint(platform::canvas& surface) {
-    surface.SetFont(SearchFormFont);
+    surface.SetFont(DialogFont);
     surface.TextOut(findlayout::Label, "Фраза для поиска", std::nullopt);
 }
 

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "base/settings.h"
+#include "dialogs/dialogfont.h"
 #include "views/codetext.h"
 
 namespace quillmap {
@@ -20,7 +21,7 @@ TForm3::TForm3(platform::application& app, platform::system& system)
     form.AddRadioButton("С самого начала");
     form.AddRadioButton("С позиции курсора");
     form.AddRadioButton("В выделенном тексте");
-    form.SetButtonFont(SearchFormFont);
+    form.SetButtonFont(DialogFont);
     const platform::rect bounds[] = {replacelayout::FindNext,  replacelayout::Replace,      replacelayout::ReplaceAll,
                                      replacelayout::Finish,    replacelayout::MatchCase,    replacelayout::ReplaceCodes,
                                      replacelayout::StartGroup, replacelayout::FromStart,   replacelayout::FromCaret,
@@ -41,7 +42,7 @@ void TForm3::Show(const std::optional<platform::rect>& centreover, bool selectio
 }
 
 void TForm3::OnPaint(platform::canvas& surface) {
-    surface.SetFont(SearchFormFont);
+    surface.SetFont(DialogFont);
     surface.TextOut(replacelayout::PhraseLabel, "Заменяемый фрагмент", std::nullopt);
     surface.TextOut(replacelayout::ReplacementLabel, "Заменяющий фрагмент", std::nullopt);
 }

@@ -1,5 +1,6 @@
 #include "dialogs/tform6.h"
 
+#include "dialogs/dialogfont.h"
 #include "dialogs/dialogplacement.h"
 
 namespace quillmap {
@@ -10,8 +11,6 @@ namespace {
 constexpr int32_t Confirmed = TForm6::OkButton + 1;
 constexpr int32_t Cancelled = TForm6::CancelButton + 1;
 
-const platform::fontspec PinnedFilesFont{"MS Sans Serif", -11, platform::DefaultCharset, 0, platform::clBlack};
-
 }  // namespace
 
 TForm6::TForm6(platform::application& app, platform::system& system)
@@ -21,7 +20,7 @@ TForm6::TForm6(platform::application& app, platform::system& system)
     form_->AddButton("ОК");
     form_->AddButton("Отмена");
     form_->AddCheckList();
-    form_->SetButtonFont(PinnedFilesFont);
+    form_->SetButtonFont(DialogFont);
     form_->SetButtonBounds(AddCurrentButton, pinnedfileslayout::AddCurrent);
     form_->SetButtonBounds(AddOtherButton, pinnedfileslayout::AddOther);
     form_->SetButtonBounds(OkButton, pinnedfileslayout::Ok);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dialogs/dialogfont.h"
 #include "dialogs/dialogplacement.h"
 #include "dialogs/showtext.h"
 
@@ -14,7 +15,6 @@ constexpr platform::colour Navy = platform::Rgb(0, 0, 128);
 constexpr std::string_view DescriptionCaption = "Описание";
 
 const platform::fontspec AttentionFont{"Arial", -19, platform::DefaultCharset, platform::fsBold, Red};
-const platform::fontspec LabelFont{"MS Sans Serif", -11, platform::DefaultCharset, 0, platform::clBlack};
 constexpr platform::colour GridLineColour = platform::Rgb(192, 192, 192);
 // Where a cell's text starts inside it.
 constexpr platform::point CellTextOffset{2, 3};
@@ -27,7 +27,7 @@ void DrawCell(platform::canvas& surface, const platform::rect& cell, std::string
               platform::colour ink) {
     surface.SetBrush(fill);
     surface.FillRect(cell);
-    surface.SetFont({LabelFont.face, LabelFont.height, LabelFont.charset, 0, ink});
+    surface.SetFont({DialogFont.face, DialogFont.height, DialogFont.charset, 0, ink});
     surface.SetClipRect(cell);
     surface.TextOut({cell.left + CellTextOffset.x, cell.top + CellTextOffset.y}, text, fill);
     surface.ClearClip();
@@ -52,7 +52,7 @@ TForm7::TForm7(platform::application& app, platform::system& system)
     form_->SetButtonBounds(CancelButton, finesettingslayout::Cancel);
     form_->SetClientSize(FineSettingsClient);
     form_->AddEdit();
-    form_->SetEditFont(CellEditor, LabelFont);
+    form_->SetEditFont(CellEditor, DialogFont);
     scrollbar_ = form_->CreateScrollBar(platform::scrollaxis::vertical);
     scrollbar_->Place(finesettingslayout::ScrollBar);
     scrollbar_->SetRange(SettingsGridRows - 1, finesettingslayout::VisibleSettingRows);
@@ -216,7 +216,7 @@ void TForm7::FormDeactivate() {
 void TForm7::OnPaint(platform::canvas& surface) {
     surface.SetFont(AttentionFont);
     surface.TextOut(finesettingslayout::Attention, AttentionText, std::nullopt);
-    surface.SetFont(LabelFont);
+    surface.SetFont(DialogFont);
     int32_t y = finesettingslayout::Warning.y;
     std::string_view rest = WarningText;
     while (!rest.empty()) {
@@ -263,7 +263,7 @@ void TForm7::DrawDescription(platform::canvas& surface) {
     // The group box: an etched-looking frame with its navy caption over the top edge.
     surface.SetPen({platform::clBtnShadow, 1, platform::penmode::copy});
     surface.SetBrush(platform::clBtnFace);
-    surface.SetFont({LabelFont.face, LabelFont.height, LabelFont.charset, 0, Navy});
+    surface.SetFont({DialogFont.face, DialogFont.height, DialogFont.charset, 0, Navy});
     const int32_t captionheight = surface.TextExtent(DescriptionCaption).height;
     surface.Rectangle({box.left, box.top + captionheight / 2, box.right, box.bottom});
     surface.TextOut({box.left + 8, box.top}, DescriptionCaption, platform::clBtnFace);

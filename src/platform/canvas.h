@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/geometry.h"
 
@@ -34,6 +35,10 @@ struct fontspec {
     colour textcolour = clBlack;
     friend bool operator==(const fontspec&, const fontspec&) = default;
 };
+
+// A plain black font that asks for the face's Cyrillic glyphs whatever the system's code page:
+// what the program's own Russian texts are drawn in.
+inline fontspec RussianFont(std::string face, int32_t height) { return {std::move(face), height, RussianCharset, 0, clBlack}; }
 
 enum class penmode : uint8_t {
     copy,    // draw in the pen's colour
