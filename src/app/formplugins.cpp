@@ -1,4 +1,6 @@
 // The plug-ins of the main window: "Плагины", their keys, and the services their commands use.
+#include <utility>
+
 #include "app/tform1.h"
 #include "base/bytefile.h"
 
@@ -22,9 +24,19 @@ void Tform1::RunPlugin(size_t index, int32_t command) {
 // The caret is hidden before the services that move it or change the bytes under it, since a
 // plug-in may call them after a key service has shown it again.
 
-void Tform1::KeyDown(uint16_t key, uint8_t shift) { OnKeyDown(key, shift); }
+// A plug-in's keys leave the modifiers as the user holds them, and its characters are typed
+// whatever they are: the key that ran the plug-in may well have been Ctrl+ something.
+void Tform1::KeyDown(uint16_t key, uint8_t shift) {
+    const bool held = ctrloralt_;
+    OnKeyDown(key, shift);
+    ctrloralt_ = held;
+}
 
-void Tform1::TypeChar(char character) { OnChar(character); }
+void Tform1::TypeChar(char character) {
+    const bool held = std::exchange(ctrloralt_, false);
+    OnChar(character);
+    ctrloralt_ = held;
+}
 
 textpos Tform1::Position(bool caret) const { return caret ? view_->Caret() : view_->Anchor(); }
 
