@@ -438,6 +438,45 @@ void ChecksOfPostedTasks(win32::win32application& app) {
           order == std::vector<int>{1, 2});
 }
 
+// A fault in a library's code ends its call, not the program; the program's own exceptions pass.
+void ChecksOfFaultGuard(win32::win32application& app) {
+    volatile int* nowhere = nullptr;
+    volatile int zero = 0;
+    Check("a write through a null pointer is caught", !app.CallGuarded([&] { *nowhere = 1; }));
+    Check("and caught again: the guard outlives its first use", !app.CallGuarded([&] { *nowhere = 2; }));
+    Check("a division by zero is caught", !app.CallGuarded([&] { zero = 7 / zero; }));
+    bool outerdone = false;
+    const bool outer = app.CallGuarded([&] {
+        const bool inner = app.CallGuarded([&] { *nowhere = 3; });
+        outerdone = !inner;
+    });
+    Check("a fault in a nested call ends only that call", outer && outerdone);
+    bool thrown = false;
+    try {
+        app.CallGuarded([] { throw std::string("the program's own"); });
+    } catch (const std::string&) {
+        thrown = true;
+    }
+    Check("a C++ exception is not taken for a fault", thrown);
+    Check("a call that does not fault says so", app.CallGuarded([] {}));
+}
+
+// Libraries are found and loaded by full path, their exports found by name.
+void ChecksOfLibraries(win32::win32application& app) {
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    const std::string folder = win32::Cp1251FromWide(system);
+    const std::vector<std::string> found = app.FindLibraries(folder);
+    bool user32 = false;
+    for (const std::string& name : found) user32 = user32 || _stricmp(name.c_str(), "user32.dll") == 0;
+    Check("the system folder's libraries include user32.dll", user32);
+    const std::unique_ptr<platform::library> library = app.OpenLibrary(folder + "\\user32.dll");
+    Check("user32.dll loads by its full path", library != nullptr);
+    Check("and exports MessageBoxW", library && library->Entry("MessageBoxW") != nullptr);
+    Check("but not a name it lacks", library && library->Entry("NoSuchExport") == nullptr);
+    Check("a file that is not there loads nothing", app.OpenLibrary(folder + "\\no-such-library.dll") == nullptr);
+}
+
 // Names reach the program in CP1251. A character without a CP1251 form must come as '?', never
 // as a letter that only looks like it: that would name another file.
 void ChecksOfNameConversion() {
@@ -671,6 +710,8 @@ int main() {
     ChecksOfCheckLists(app);
     ChecksOfMouseAndEditChanges(app);
     ChecksOfPostedTasks(app);
+    ChecksOfFaultGuard(app);
+    ChecksOfLibraries(app);
     ChecksOfNameConversion();
     ChecksOfMinimumSize(app);
     ChecksOfOtherCopies(app);
