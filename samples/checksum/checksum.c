@@ -43,7 +43,8 @@ static void show_size(qm_plugin_service service)
     char name[512] = "";
     if (document_name) {
         qm_cell length = sizeof name - 1;
-        name[document_name(&length, name)] = 0;
+        qm_cell stored = document_name(&length, name);
+        name[stored > 0 && stored < (qm_cell)sizeof name ? stored : 0] = 0;
     }
     if (!read_document(service, count_block))
         return;
