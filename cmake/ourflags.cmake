@@ -4,13 +4,14 @@ function(quillmap_flags target)
     if(MSVC)
         target_compile_options(${target} PRIVATE /W4 /WX /source-charset:utf-8 /execution-charset:windows-1251)
     else()
-        target_compile_options(${target} PRIVATE -Wall -Wextra -Werror
-            -finput-charset=UTF-8 -fexec-charset=CP1251)
+        # Only for C and C++: a target's resource script goes to windres, which knows none of them.
+        set(flags -Wall -Wextra -Werror -finput-charset=UTF-8 -fexec-charset=CP1251)
+        target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:C,CXX>:${flags}>")
         # GCC 12 at -O3 reports overlapping copies inside std::string's operator+ that cannot
         # happen (GCC bug 105651, mended in 13); with -Werror it stops Release builds.
         if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 12
            AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
-            target_compile_options(${target} PRIVATE -Wno-restrict)
+            target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:C,CXX>:-Wno-restrict>)
         endif()
     endif()
 endfunction()

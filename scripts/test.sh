@@ -16,7 +16,8 @@ echo "== Windows i686 build"
 build_windows i686 "$build/win32"
 
 echo "== Native build"
-cmake -S "$top" -B "$build/native" -G Ninja -DQUILLMAP_WIN64_EXE="$build/win64/quillmap.exe" >/dev/null
+cmake -S "$top" -B "$build/native" -G Ninja -DQUILLMAP_WIN64_EXE="$build/win64/quillmap.exe" \
+    -DQUILLMAP_WIN32_DIR="$build/win32" >/dev/null
 cmake --build "$build/native"
 
 echo "== Tests"
