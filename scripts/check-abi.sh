@@ -71,6 +71,12 @@ check_dll() {
     done
 }
 
+# The program's side: the service lookup a plug-in receives takes two cells.
+if ! find "$dir/src" -name 'pluginservice.cpp.obj' -exec "$nm" -g --defined-only {} + | grep -q ' T _PluginService@8$'; then
+    echo "check-abi: the 32-bit program defines no stdcall _PluginService@8" >&2
+    status=1
+fi
+
 found=0
 for folder in plugins skins; do
     for dll in "$dir/$folder"/*.dll; do

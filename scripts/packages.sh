@@ -17,5 +17,6 @@ ensure_packages() {
 # What building the Windows program and running it under Wine in a virtual display needs.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 xvfb xdotool imagemagick x11-utils)
 # And what the tests add: the native build with GoogleTest, the 32-bit cross build, and a
-# clipboard program of X for the end-to-end tests.
-TEST_PACKAGES=(g++ libgtest-dev libgif-dev g++-mingw-w64-i686-posix xclip)
+# clipboard program of X for the end-to-end tests, and Python for reading the 32-bit samples'
+# string tables.
+TEST_PACKAGES=(g++ libgtest-dev libgif-dev g++-mingw-w64-i686-posix xclip python3)
