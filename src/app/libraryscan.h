@@ -13,7 +13,8 @@ namespace quillmap {
 // put one.
 std::string LibraryPath(const platform::application& app, std::string_view relative);
 
-// Loads each file matching *.dll in the program's folder `folder` and, when its string 1 read into
+// Loads each file matching *.dll in the program's folder `folder`, in the order of their names
+// (letter case aside), and, when its string 1 read into
 // `capacity` characters is the signature, tells `accept` the relative path ("folder\" + file name)
 // and the library; the library is let go in either case.
 void ScanLibraries(platform::application& app, std::string_view folder, std::string_view signature,
