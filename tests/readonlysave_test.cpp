@@ -31,6 +31,8 @@ public:
         attributes.readonly = readonly;
         return true;
     }
+    // Saving never reads a file whole.
+    std::optional<std::string> ReadSmallFile(const fs::path&, size_t) override { return std::nullopt; }
 
     platform::fileattributes attributes;
     bool settable = true;

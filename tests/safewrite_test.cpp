@@ -21,6 +21,9 @@ public:
     }
     platform::fileattributes Attributes(const fs::path& path) override { return real.Attributes(path); }
     bool SetReadOnly(const fs::path& path, bool readonly) override { return real.SetReadOnly(path, readonly); }
+    std::optional<std::string> ReadSmallFile(const fs::path& path, size_t limit) override {
+        return real.ReadSmallFile(path, limit);
+    }
 
     bool refuse = false;
     int replacements = 0;

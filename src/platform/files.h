@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace quillmap::platform {
 
@@ -24,6 +27,10 @@ public:
     virtual fileattributes Attributes(const std::filesystem::path& path) = 0;
     // False when the attribute could not be changed.
     virtual bool SetReadOnly(const std::filesystem::path& path, bool readonly) = 0;
+    // The whole content of a small file the user named: nothing when it is missing, not a plain
+    // file on a disk (a folder, a pipe, a device such as "CON" or a serial port, where a read
+    // could wait for ever), or larger than limit bytes. Opened for reading only.
+    virtual std::optional<std::string> ReadSmallFile(const std::filesystem::path& path, size_t limit) = 0;
 };
 
 }  // namespace quillmap::platform
