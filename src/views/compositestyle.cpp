@@ -16,7 +16,11 @@ void compositestyle::DrawValueRow(vwstruct& view, const platform::rect& area, in
     const int64_t from = start + columns * row;
     const int64_t to = std::min({from + columns, int64_t(start) + length, int64_t(bytes.size())});
     if (from >= to) return;
-    const std::string text(bytes.begin() + from, bytes.begin() + to);
+    // Shown in the encoding the window chose; the bytes themselves stay as they are.
+    const charmaptable& charmap = view.CharMap();
+    std::string text;
+    text.reserve(static_cast<size_t>(to - from));
+    for (int64_t i = from; i < to; ++i) text.push_back(static_cast<char>(charmap[bytes[static_cast<size_t>(i)]]));
     const bytespan selected = view.SelectedValueBytes();
     DrawSelectedRuns(view.Canvas(), {area.left, area.top}, text, selected.from - from, selected.to - from);
 }
