@@ -17,7 +17,7 @@ using testing::scratchfolder;
 // A state unlike the defaults in every group.
 statedata SampleState() {
     statedata state;
-    state.defaults = {"", 10, 20, 640, 480, 2, true, true, false, 4, {true, false}, "", 0x123456, 0, false};
+    state.defaults = {"", 10, 20, 640, 480, 2, true, true, false, 4, {true, false}, "", 0x123456, 2, false};
     state.font = {"Courier New", -15, platform::RussianCharset, 3, 0x000080};
     state.font.charset = platform::DefaultCharset;  // not stored
     state.extensions = {".gif", ".jpg"};
@@ -25,7 +25,6 @@ statedata SampleState() {
                     {"C:\\b.gif", -5, 0, 100, 100, 0, true, true, true, 4, {}, "", 0x00FF00, 2, false}};
     state.recent = {"C:\\a.gif", "", "C:\\c.gif"};
     state.positions = {{3, 4}, {0, 0}, {7, 8}};
-    state.defaultencoding = 2;
     state.encodings = {{"koi8r.enc", "КОИ-8"}};
     return state;
 }

@@ -232,7 +232,7 @@ void WriteState(bytefile& file, const statedata& state, const settingvalues& set
     WriteItems(file, settings, GeneralItems);
     const size_t recent = RecentCount(settings);
     for (size_t i = 0; i < recent; ++i) file.WriteString(i < state.recent.size() ? state.recent[i] : std::string());
-    file.WriteByte(state.defaultencoding);
+    file.WriteByte(look.encoding);
     for (const winposit& pinned : state.pinned) file.WriteByte(pinned.encoding);
     file.WriteByte(static_cast<uint8_t>(state.encodings.size()));
     for (const auto& [path, name] : state.encodings) {
@@ -289,7 +289,7 @@ void ReadState(bytefile& file, statedata& state, settingvalues& settings) {
     for (std::string& name : state.recent) name = file.ReadString();
     state.positions.assign(recent, recentposition{});
     if (!file.AtEnd()) {
-        state.defaultencoding = file.ReadByte();
+        look.encoding = file.ReadByte();
         for (winposit& record : state.pinned) record.encoding = file.ReadByte();
         const int32_t encodings = BoundedCount(file, file.ReadByte(), 8);
         state.encodings.clear();

@@ -24,7 +24,7 @@ struct winposit {
     std::vector<bool> actions;  // the check states of the view's checkable actions, in menu order
     std::string skin;           // "skins\" + file name; empty for none
     uint32_t background = 0xFFFFFF;  // stored only without a skin
-    uint8_t encoding = 0;
+    uint8_t encoding = 0;  // of the default appearance: the default encoding index
     bool statusbar = true;
     friend bool operator==(const winposit&, const winposit&) = default;
 };
@@ -43,7 +43,6 @@ struct statedata {
     std::vector<winposit> pinned;
     std::vector<std::string> recent;
     std::vector<recentposition> positions;
-    uint8_t defaultencoding = 0;
     std::vector<std::pair<std::string, std::string>> encodings;  // ".enc" path and name
     friend bool operator==(const statedata&, const statedata&) = default;
 };
