@@ -65,9 +65,10 @@ void mainmenu::BuildFormat(const mainmenuhandlers& handlers, bool saveonf2) {
     ontop_ = &AddCommand(format, "Поверх других окон", "F4", handlers.ontop);
     AddCommand(format, "Просмотрщик", "", {}).SetVisible(false);
     AddCommand(format, "Шрифт...", "", handlers.font);
-    platform::menuitem& encodings = AddCommand(format, "Кодировка", "", {});
-    encodings.SetVisible(false);
-    encodings_ = &encodings.Items();
+    // Shown: hidden, no ".enc" file could ever be loaded and no encoding seen checked.
+    encodings_ = &format.Add("Кодировка").Items();
+    // Disabled until the main window gives them their handlers; the loaded encodings go before
+    // the last.
     AddCommand(*encodings_, "Windows", "", {}).SetChecked(true);
     AddCommand(*encodings_, "DOS", "", {});
     AddCommand(*encodings_, "Загрузить из файла...", "", {});
