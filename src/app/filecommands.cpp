@@ -62,6 +62,7 @@ void Tform1::NewDocument() {
     if (ConfirmDiscard()) return;
     RememberRecent();
     chfls();
+    ApplyStoredEncoding(state_.defaults.encoding);
     ReplaceView(MakeView());
     if (menu_->AllRemoved().Checked() != state_.defaults.allremoved) ToggleAllRemoved();
     modified_ = false;
@@ -118,8 +119,11 @@ void Tform1::OpenDocument(const std::string& path) {
     if (app_.BringForwardOtherWindow(title, FileIdentity(path), *window_)) return;
     documentname_ = path;
     const winposit* pinned = FindPinned(state_.pinned, path);
+    const uint8_t encoding = pinned ? pinned->encoding : state_.defaults.encoding;
     // Copied: applying the appearance may run commands that record it.
     ApplyAppearance(pinned ? *pinned : winposit(state_.defaults), pinned != nullptr);
+    // Chosen before the view is made, which starts with it.
+    ApplyStoredEncoding(encoding);
     const uint32_t started = system_.TickCount();
     std::unique_ptr<vwgif> view = MakeView();
     try {

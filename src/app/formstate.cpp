@@ -71,7 +71,9 @@ void Tform1::ApplyState() {
         font.charset = platform::RussianCharset;
         bitmap_->Canvas().SetFont(font);
     }
-    // A view made now measures the font and lays out its rows by the settings just read.
+    RestoreEncodings();
+    // A view made now measures the font and lays out its rows by the settings just read, and
+    // shows the default encoding.
     ReplaceView(MakeView());
 }
 
@@ -95,6 +97,7 @@ void Tform1::RecordAppearance(winposit& look) const {
     look.skin = skins_.CheckedPath();
     if (look.skin.empty()) look.background = skins_.Background();
     look.statusbar = menu_->StatusBar().Checked();
+    look.encoding = CheckedEncoding();
 }
 
 void Tform1::SaveState() {

@@ -28,6 +28,7 @@ Tform1::Tform1(platform::application& app, platform::system& system)
     view_ = MakeView();
     menu_ = std::make_unique<mainmenu>(app_, MenuHandlers(), Settings().SaveOnF2);
     menu_->Print().SetEnabled(app_.HasPrinter());
+    BindEncodings();
     popup_ = std::make_unique<windowpopup>(app_, MenuHandlers(), Settings().SaveOnF2);
     taskbar_ = std::make_unique<taskbarmenu>(app_, TaskbarHandlers());
     viewactions_ = std::make_unique<viewactions>(menu_->Format(), menu_->Extra());
@@ -63,6 +64,7 @@ std::unique_ptr<vwgif> Tform1::MakeView() {
     auto view = std::make_unique<vwgif>(bitmap_->Canvas(), system_);
     view->SetApplication(app_, window_.get());
     view->SetPopups(popups_);
+    view->SetCharMap(charmap_);
     // The view changed its layout on its own (the column count): the bars and the picture follow.
     view->onrefresh = [this] { ViewActionDone(false); };
     view->onnavigatorclosed = [this] {

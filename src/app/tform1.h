@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "platform/bitmap.h"
 #include "platform/controls.h"
 #include "platform/system.h"
+#include "app/encodingfile.h"
 #include "app/mainmenu.h"
 #include "app/pluginhost.h"
 #include "app/pluginservices.h"
@@ -107,6 +109,16 @@ public:
     void RestoreDefaultSkin();
     // "Настройка шкурки...": the skin's own settings, or the background's colour dialog.
     void N46Click();
+    // "Кодировка": the item's encoding shows the bytes from now on (codirclick, also F8 and the
+    // remembered encodings). A loaded encoding whose file cannot be read any more leaves the menu
+    // instead. "Загрузить из файла..." (N56Click) adds an ".enc" file under a name the user gives;
+    // AddEncoding renames one loaded already, and false tells that the file was refused.
+    // RemoveEncoding takes a loaded one away by its number, the stored numbers following.
+    void codirclick(platform::menuitem& item);
+    void ApplyEncoding(platform::menuitem& item);
+    void N56Click();
+    bool AddEncoding(const std::string& path, const std::string& name);
+    void RemoveEncoding(size_t number);
     skinhost& Skins() { return skins_; }
     platform::colour Background() const { return skins_.Background(); }
     // The plug-ins in the program's "plugins" folder fill "Плагины"; their items (plgpress) and
@@ -251,6 +263,20 @@ private:
     // Saves under a name, which the document takes once the file is written; a failure is told
     // and leaves the name as it was.
     bool SaveUnder(const std::string& name);
+    // The encoding items get their handlers once the menu is made.
+    void BindEncodings();
+    void BindEncodingItem(platform::menuitem& item);
+    // The encodings that may be chosen: every item but "Загрузить из файла...".
+    size_t EncodingCount() const;
+    std::optional<charmaptable> ReadEncodingFile(const std::string& path);
+    // The encoding a stored number names made current, without drawing: a new view follows.
+    // A number that names no encoding is "Windows".
+    void ApplyStoredEncoding(uint8_t number);
+    // The number of the checked encoding; "Windows" when none is.
+    uint8_t CheckedEncoding() const;
+    // The loaded encodings data.dat named, those that can still be read, and the default one made
+    // current.
+    void RestoreEncodings();
     // The skin item whose path is the one given, clicked; false when there is none.
     bool ChooseSkinPath(const std::string& path);
     // A plug-in's command, with the caret hidden while the plug-in works on the view.
@@ -352,6 +378,8 @@ private:
     bool searchmessagebracketed_ = false;
     // What data.dat held besides the settings; the parts later work fills are kept as read.
     statedata state_;
+    // The table of the checked encoding, which every new view starts with.
+    charmaptable charmap_ = WindowsTable();
 
     // Input state: the remembered column, a selection being dragged, the right button held, the
     // modifiers of the last key, a press that belongs to a double click, the cursor shown, and
