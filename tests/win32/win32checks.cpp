@@ -2,8 +2,10 @@
 // on Windows) by e2e/win32_backend.sh. One line per check; the exit status counts the failures.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "platform/win32/win32bitmap.h"
 #include "platform/win32/win32clipboard.h"
 #include "platform/win32/win32dialogform.h"
+#include "platform/win32/win32files.h"
 #include "platform/win32/win32system.h"
 #include "platform/win32/win32window.h"
 #include "platform/win32/winapi.h"
@@ -702,6 +705,32 @@ void ChecksOfPixelSurfaces(win32::win32application& app) {
     Check("and rows run top-down", GetPixel(dc, 6, 5) == RGB(0, 0, 255));
 }
 
+// A file the user names is read whole only when it is a disk file within the limit: a device or a
+// pipe, where a read could wait for ever, is refused at once.
+void ChecksOfSmallFiles() {
+    win32::win32files files;
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::filesystem::path file = std::filesystem::path(folder) / L"quillmap_small_file.enc";
+    const HANDLE written = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD count = 0;
+    WriteFile(written, "65 A\r\n", 6, &count, nullptr);
+    CloseHandle(written);
+    Check("a disk file is read whole", files.ReadSmallFile(file, 6) == std::optional<std::string>("65 A\r\n"));
+    Check("one past the limit is refused", !files.ReadSmallFile(file, 5));
+    DeleteFileW(file.c_str());
+    Check("a missing file is refused", !files.ReadSmallFile(file, 100));
+    Check("the folder is refused", !files.ReadSmallFile(folder, 100));
+    Check("the device NUL is refused", !files.ReadSmallFile(L"NUL", 100));
+    Check("the console CON is refused", !files.ReadSmallFile(L"CON", 100));
+    const wchar_t* pipename = L"\\\\.\\pipe\\quillmap_small_file";
+    const HANDLE pipe = CreateNamedPipeW(pipename, PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 64, 64, 0, nullptr);
+    const DWORD started = GetTickCount();
+    Check("a named pipe nobody writes to is refused", pipe != INVALID_HANDLE_VALUE && !files.ReadSmallFile(pipename, 100));
+    Check("and at once", GetTickCount() - started < 2000);
+    CloseHandle(pipe);
+}
+
 int main() {
     win32::win32application app;
     ChecksOfDialogFocus(app);
@@ -719,6 +748,7 @@ int main() {
     ChecksOfSystemFont();
     ChecksOfTheFrame(app);
     ChecksOfPixelSurfaces(app);
+    ChecksOfSmallFiles();
     std::printf("%d failed\n", failures);
     return failures;
 }
