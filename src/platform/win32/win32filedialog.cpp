@@ -28,7 +28,8 @@ bool RunFileDialog(platform::filedialog& dialog, HWND owner) {
     request.lpstrFile = name.data();
     request.nMaxFile = static_cast<DWORD>(name.size());
     request.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    request.lpstrTitle = title.c_str();
+    // Without a title of its own, the dialog takes the system's ("Open", "Save As").
+    request.lpstrTitle = title.empty() ? nullptr : title.c_str();
     request.Flags = OFN_EXPLORER | OFN_ENABLESIZING |
                     (dialog.save ? OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY : OFN_FILEMUSTEXIST);
     const BOOL chosen = dialog.save ? GetSaveFileNameW(&request) : GetOpenFileNameW(&request);
