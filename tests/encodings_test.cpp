@@ -25,6 +25,7 @@
 #include "platform/posix/posixfiles.h"
 #include "support/menutext.h"
 #include "support/scratchfolder.h"
+#include "support/inputwindow.h"
 #include "support/settingsguard.h"
 #include "support/utf8.h"
 
@@ -390,6 +391,22 @@ TEST_F(EncodingsWindow, TheEncodingsAndTheirNumbersOutliveARestart) {
     ASSERT_EQ(state.pinned.size(), 1u);
     EXPECT_EQ(state.pinned[0].encoding, 0);
     EXPECT_EQ(state.encodings.size(), 2u);
+}
+
+TEST(EncodingTyping, CharactersTypedAmongTheBytesAreStoredAsTheEncodingShowsThem) {
+    // Not a GIF: the bytes after the unmatched signature are a gap, shown as characters.
+    inputwindow w("ABCDEFGH");
+    w.window.Type(platform::vkF8, 0);  // DOS
+    w.window.Type(platform::vkDown, 0, platform::ssCtrl);
+    w.window.Type(platform::vkInsert, 0);
+    w.window.Type(platform::vkTab, '\t');
+    // "А" is byte 0x80 in DOS; "Z" is itself; "\xB0" ("°") is shown for 0xF8.
+    for (const char c : std::string("\xC0Z\xB0")) w.window.Type(0, c);
+    EXPECT_EQ(w.Bytes(), "ABC\x80Z\xF8GH");
+    // Back in Windows the characters are their own codes again.
+    w.window.Type(platform::vkF8, 0);
+    w.window.Type(0, '\xC0');
+    EXPECT_EQ(w.Bytes(), "ABC\x80Z\xF8\xC0H");
 }
 
 }  // namespace

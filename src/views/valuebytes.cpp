@@ -3,11 +3,29 @@
 // column after the row's last character is allowed.
 #include <algorithm>
 #include <limits>
+#include <string>
+#include <string_view>
 
 #include "views/valueeditor.h"
 #include "views/vwstruct.h"
 
 namespace quillmap {
+
+namespace {
+
+// Characters typed where the bytes show as characters are stored as the bytes the chosen encoding
+// shows as them (the first such byte); a character it shows for no byte keeps its own code.
+std::string BytesShownAs(const vwstruct& view, std::string_view text) {
+    const charmaptable& charmap = view.CharMap();
+    std::string bytes(text);
+    for (char& c : bytes) {
+        const auto shown = std::find(charmap.begin(), charmap.end(), static_cast<uint8_t>(c));
+        if (shown != charmap.end()) c = static_cast<char>(shown - charmap.begin());
+    }
+    return bytes;
+}
+
+}  // namespace
 
 void valueeditor::EnterBytes() {
     vwstruct& v = view_;
@@ -75,12 +93,12 @@ bool valueeditor::TypeByte(char character) {
     vwstruct& v = view_;
     const int32_t byte = v.CaretLinear();
     const bool overwrite = !v.InsertMode() && byte < v.DocumentLength();
-    return v.EditValueBytes(byte, overwrite ? 1 : 0, std::string_view(&character, 1), byte + 1);
+    return v.EditValueBytes(byte, overwrite ? 1 : 0, BytesShownAs(v, std::string_view(&character, 1)), byte + 1);
 }
 
 bool valueeditor::InsertBytes(std::string_view text) {
     const int32_t pos = view_.CaretLinear();
-    return view_.EditValueBytes(pos, 0, text, pos + static_cast<int32_t>(text.size()));
+    return view_.EditValueBytes(pos, 0, BytesShownAs(view_, text), pos + static_cast<int32_t>(text.size()));
 }
 
 bool valueeditor::DeleteByte(bool before) {
