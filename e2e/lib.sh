@@ -212,7 +212,10 @@ start_xvfb() {
             if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
                 break  # lost the display to someone else: try the next one
             fi
-            if DISPLAY=":${number}" xdotool getdisplaygeometry >/dev/null 2>&1; then
+            # Only the server holding the display's lock is ours: another one, started at the same
+            # moment for the same number, answers too until ours gives up.
+            if DISPLAY=":${number}" xdotool getdisplaygeometry >/dev/null 2>&1 &&
+                [ "$(display_lock_owner "$number")" = "$E2E_XVFB_PID" ]; then
                 export DISPLAY=":${number}"
                 e2e_log "Xvfb on $DISPLAY (pid $E2E_XVFB_PID)"
                 return 0
@@ -224,6 +227,13 @@ start_xvfb() {
         E2E_XVFB_PID=""
     done
     e2e_fail "could not start Xvfb on any display from :91 to :140"
+}
+
+# display_lock_owner NUMBER: the id of the X server that holds display NUMBER's lock file.
+display_lock_owner() {
+    local owner=""
+    read -r owner 2>/dev/null <"/tmp/.X$1-lock"
+    printf '%s\n' "$owner"
 }
 
 stop_xvfb() {
