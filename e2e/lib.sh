@@ -244,18 +244,21 @@ stop_xvfb() {
     fi
 }
 
-# start_wine_prefix DIR: a private 64-bit prefix in DIR, made on first use. Wine draws the
-# window frames itself (there is no window manager on Xvfb), so captions show in screenshots.
+# start_wine_prefix DIR: a private 64-bit prefix in DIR. Wine draws the window frames itself
+# (there is no window manager on Xvfb), so captions show in screenshots. With
+# QUILLMAP_E2E_PREFIX_TEMPLATE naming a prefix made so before (CTest makes one for all the
+# tests), DIR becomes a fresh copy of it: seconds, where wineboot takes a quarter of a minute or
+# more. Without it the prefix is made in DIR on first use.
 start_wine_prefix() {
-    local prefix=$1
+    local prefix=$1 template=${QUILLMAP_E2E_PREFIX_TEMPLATE:-}
     e2e_find_wine || return 1
-    mkdir -p "$prefix" || return 1
-    export WINEPREFIX
-    WINEPREFIX=$(cd "$prefix" && pwd)
-    export WINEARCH=win64
-    export WINEDEBUG=-all
-    # No offers to install Mono or Gecko: they would wait for an answer nobody gives.
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ -n "$template" ]; then
+        copy_wine_prefix "$template" "$prefix" || return 1
+        use_wine_prefix "$prefix" || return 1
+        e2e_log "Wine prefix $WINEPREFIX copied from $template ($E2E_WINE)"
+        return 0
+    fi
+    use_wine_prefix "$prefix" || return 1
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         e2e_log "creating Wine prefix $WINEPREFIX (may take a minute)"
         if ! timeout 240 "$E2E_WINE" wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1; then
@@ -278,6 +281,31 @@ start_wine_prefix() {
     done
     timeout 60 "$E2E_WINESERVER" -w
     e2e_log "Wine prefix $WINEPREFIX ready ($E2E_WINE)"
+}
+
+# use_wine_prefix DIR: makes DIR, if need be, the prefix of every Wine program started from now on.
+use_wine_prefix() {
+    mkdir -p "$1" || return 1
+    export WINEPREFIX
+    WINEPREFIX=$(cd "$1" && pwd)
+    export WINEARCH=win64
+    export WINEDEBUG=-all
+    # No offers to install Mono or Gecko: they would wait for an answer nobody gives.
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# copy_wine_prefix TEMPLATE DIR: DIR becomes a copy of the whole prefix TEMPLATE, whatever a run
+# before left in it gone. Each copy has a server of its own: Wine names the server's socket after
+# the prefix folder's inode.
+copy_wine_prefix() {
+    if [ ! -f "$1/system.reg" ]; then
+        e2e_fail "no Wine prefix in $1"
+        return 1
+    fi
+    if ! { rm -rf "$2" && mkdir -p "$2" && cp -a "$1/." "$2/"; }; then
+        e2e_fail "could not copy the Wine prefix $1 to $2"
+        return 1
+    fi
 }
 
 # prefix_processes: the ids of the processes running in this Wine prefix, the server included
