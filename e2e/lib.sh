@@ -212,7 +212,10 @@ start_xvfb() {
             if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
                 break  # lost the display to someone else: try the next one
             fi
-            if DISPLAY=":${number}" xdotool getdisplaygeometry >/dev/null 2>&1; then
+            # Only the server holding the display's lock is ours: another one, started at the same
+            # moment for the same number, answers too until ours gives up.
+            if DISPLAY=":${number}" xdotool getdisplaygeometry >/dev/null 2>&1 &&
+                [ "$(display_lock_owner "$number")" = "$E2E_XVFB_PID" ]; then
                 export DISPLAY=":${number}"
                 e2e_log "Xvfb on $DISPLAY (pid $E2E_XVFB_PID)"
                 return 0
@@ -226,6 +229,13 @@ start_xvfb() {
     e2e_fail "could not start Xvfb on any display from :91 to :140"
 }
 
+# display_lock_owner NUMBER: the id of the X server that holds display NUMBER's lock file.
+display_lock_owner() {
+    local owner=""
+    read -r owner 2>/dev/null <"/tmp/.X$1-lock"
+    printf '%s\n' "$owner"
+}
+
 stop_xvfb() {
     if [ -n "$E2E_XVFB_PID" ]; then
         kill "$E2E_XVFB_PID" 2>/dev/null
@@ -234,18 +244,21 @@ stop_xvfb() {
     fi
 }
 
-# start_wine_prefix DIR: a private 64-bit prefix in DIR, made on first use. Wine draws the
-# window frames itself (there is no window manager on Xvfb), so captions show in screenshots.
+# start_wine_prefix DIR: a private 64-bit prefix in DIR. Wine draws the window frames itself
+# (there is no window manager on Xvfb), so captions show in screenshots. With
+# QUILLMAP_E2E_PREFIX_TEMPLATE naming a prefix made so before (CTest makes one for all the
+# tests), DIR becomes a fresh copy of it: seconds, where wineboot takes a quarter of a minute or
+# more. Without it the prefix is made in DIR on first use.
 start_wine_prefix() {
-    local prefix=$1
+    local prefix=$1 template=${QUILLMAP_E2E_PREFIX_TEMPLATE:-}
     e2e_find_wine || return 1
-    mkdir -p "$prefix" || return 1
-    export WINEPREFIX
-    WINEPREFIX=$(cd "$prefix" && pwd)
-    export WINEARCH=win64
-    export WINEDEBUG=-all
-    # No offers to install Mono or Gecko: they would wait for an answer nobody gives.
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ -n "$template" ]; then
+        copy_wine_prefix "$template" "$prefix" || return 1
+        use_wine_prefix "$prefix" || return 1
+        e2e_log "Wine prefix $WINEPREFIX copied from $template ($E2E_WINE)"
+        return 0
+    fi
+    use_wine_prefix "$prefix" || return 1
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         e2e_log "creating Wine prefix $WINEPREFIX (may take a minute)"
         if ! timeout 240 "$E2E_WINE" wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1; then
@@ -268,6 +281,31 @@ start_wine_prefix() {
     done
     timeout 60 "$E2E_WINESERVER" -w
     e2e_log "Wine prefix $WINEPREFIX ready ($E2E_WINE)"
+}
+
+# use_wine_prefix DIR: makes DIR, if need be, the prefix of every Wine program started from now on.
+use_wine_prefix() {
+    mkdir -p "$1" || return 1
+    export WINEPREFIX
+    WINEPREFIX=$(cd "$1" && pwd)
+    export WINEARCH=win64
+    export WINEDEBUG=-all
+    # No offers to install Mono or Gecko: they would wait for an answer nobody gives.
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# copy_wine_prefix TEMPLATE DIR: DIR becomes a copy of the whole prefix TEMPLATE, whatever a run
+# before left in it gone. Each copy has a server of its own: Wine names the server's socket after
+# the prefix folder's inode.
+copy_wine_prefix() {
+    if [ ! -f "$1/system.reg" ]; then
+        e2e_fail "no Wine prefix in $1"
+        return 1
+    fi
+    if ! { rm -rf "$2" && mkdir -p "$2" && cp -a "$1/." "$2/"; }; then
+        e2e_fail "could not copy the Wine prefix $1 to $2"
+        return 1
+    fi
 }
 
 # prefix_processes: the ids of the processes running in this Wine prefix, the server included

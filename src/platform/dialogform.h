@@ -110,7 +110,8 @@ public:
     virtual void SetEditBackground(size_t index, colour background) = 0;
     virtual std::string EditText(size_t index) const = 0;
     virtual void SetEditText(size_t index, std::string_view text) = 0;
-    // The keyboard goes to the box, its whole text selected so that typing replaces it.
+    // The keyboard goes to the box, its whole text selected so that typing replaces it; asked
+    // while the window is laid out for showing, as it opens.
     virtual void FocusEdit(size_t index) = 0;
     // A visible check list: a column of texts, each with a check box that the user's click or
     // Space toggles; lists are numbered apart from the other controls, in the order they are

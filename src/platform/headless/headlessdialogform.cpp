@@ -162,10 +162,11 @@ extent headlessdialogform::WindowSize() const {
 }
 
 void headlessdialogform::Open() {
+    // An edit box given the keyboard while the window is laid out keeps it as it opens.
+    focusededit_.reset();
     events_->OnShow(surface_);
     visible_ = true;
     focused_ = HomeButton().value_or(0);
-    focusededit_.reset();
     app_.Activate(this);
 }
 

@@ -311,6 +311,11 @@ void win32dialogform::SetEditText(size_t index, std::string_view text) {
 
 void win32dialogform::FocusEdit(size_t index) {
     HWND edit = edits_.at(index);
+    // Asked while the window is still hidden (as it is laid out): it takes the keyboard as it opens.
+    if (!IsWindowVisible(Handle())) {
+        openingfocus_ = edit;
+        return;
+    }
     SetFocus(edit);
     SendMessageW(edit, EM_SETSEL, 0, -1);
 }
@@ -466,6 +471,7 @@ void win32dialogform::MoveTo(platform::point topleft) {
 }
 
 void win32dialogform::Open() {
+    openingfocus_ = nullptr;
     {
         const windowdc dc(Handle());
         gdicanvas measuring(dc.Get());
@@ -473,7 +479,8 @@ void win32dialogform::Open() {
     }
     ShowWindow(Handle(), SW_SHOW);
     HWND home = HomeControl();
-    SetFocus(home != nullptr ? home : Handle());
+    SetFocus(openingfocus_ != nullptr ? openingfocus_ : home != nullptr ? home : Handle());
+    if (openingfocus_ != nullptr) SendMessageW(openingfocus_, EM_SETSEL, 0, -1);
 }
 
 int32_t win32dialogform::ShowModal() {

@@ -100,6 +100,7 @@ private:
     // List views in report mode, one column without a header, with check boxes.
     std::vector<HWND> checklists_;
     HWND focused_ = nullptr;     // the control that had the focus last
+    HWND openingfocus_ = nullptr;  // the edit box to have it when the window opens
     fonthandle buttonfont_;
     std::vector<fonthandle> ownbuttonfonts_;  // by button, empty for those in buttonfont_
     std::vector<fonthandle> editfonts_;
