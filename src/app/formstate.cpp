@@ -30,11 +30,12 @@ void Tform1::LoadState() {
         // A state file that cannot be opened counts as none; the defaults stand.
         return FirstRun();
     }
+    KeepAssociatedExtensions();
     ApplyState();
 }
 
 void Tform1::FirstRun() {
-    // The greeting and the file associations come here with their own work.
+    Greet();
     const platform::rect area = system_.WorkArea();
     const platform::rect bounds = window_->Bounds();
     const int32_t left = area.left + (area.Width() - bounds.Width()) / 2;
