@@ -354,12 +354,31 @@ stop_wine() {
     return 0
 }
 
+# The first start of the program, without data.dat, greets the user with a modal dialog before
+# its main window shows. Every test starts so; unless a script sets E2E_KEEP_GREETING to look at
+# the greeting itself, waiting for any other window answers it with Esc ("Это мне не нужно").
+E2E_GREETING='^Здравствуйте!$'
+E2E_KEEP_GREETING=${E2E_KEEP_GREETING:-}
+
+# dismiss_greeting: Esc in a greeting that is showing, if there is one.
+dismiss_greeting() {
+    local id
+    id=$(LC_ALL=C.UTF-8 xdotool search --onlyvisible --name "$E2E_GREETING" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] || return 0
+    xdotool windowactivate --sync "$id" 2>/dev/null
+    xdotool key --clearmodifiers Escape
+    e2e_log "the first start's greeting answered with Esc"
+}
+
 # wait_for_window REGEX SECONDS [PID]: prints the id of the first visible window whose title
 # matches REGEX. Gives up early if PID (the program under test) has ended.
 wait_for_window() {
     local pattern=$1 seconds=$2 pid=${3:-} deadline id
     deadline=$((SECONDS + seconds))
     while [ "$SECONDS" -lt "$deadline" ]; do
+        if [ -z "$E2E_KEEP_GREETING" ] && [ "$pattern" != "$E2E_GREETING" ]; then
+            dismiss_greeting
+        fi
         # Nothing found is not an error here, even for callers running under set -e -o pipefail.
         id=$(LC_ALL=C.UTF-8 xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
         if [ -n "$id" ]; then
