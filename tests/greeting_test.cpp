@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -140,6 +141,13 @@ TEST_F(FileTypes, DecliningTheGreetingStillRegistersTheProgramButBindsNothing) {
         EXPECT_FALSE(fresh.Registry().KeyExists(".gif"));
         EXPECT_FALSE(fresh.Registry().KeyExists("tarnixfile"));
     }
+}
+
+TEST_F(FileTypes, AStateFileThatCannotBeReadGreetsNobody) {
+    // A folder in the file's place: there, but nothing can be read from it.
+    std::filesystem::create_directory(folder / "data.dat");
+    form.LoadState();
+    EXPECT_TRUE(Registry().Keys().empty());
 }
 
 TEST_F(FileTypes, TheExtensionsDialogListsEditsAndAppliesTheList) {

@@ -22,7 +22,11 @@ std::filesystem::path StatePath(const platform::application& app) {
 void Tform1::LoadState() {
     const std::filesystem::path path = StatePath(app_);
     std::error_code missing;
-    if (!std::filesystem::exists(path, missing)) return FirstRun();
+    if (!std::filesystem::exists(path, missing)) {
+        // Only where the program never ran: a state file that cannot be read greets nobody.
+        Greet();
+        return FirstRun();
+    }
     try {
         bytefile file(path, bytefile::openmode::reading);
         ReadState(file, state_, Settings());
@@ -35,7 +39,6 @@ void Tform1::LoadState() {
 }
 
 void Tform1::FirstRun() {
-    Greet();
     const platform::rect area = system_.WorkArea();
     const platform::rect bounds = window_->Bounds();
     const int32_t left = area.left + (area.Width() - bounds.Width()) / 2;

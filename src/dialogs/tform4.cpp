@@ -62,7 +62,8 @@ void TForm4::OnShow(platform::canvas& measuring) {
     const int32_t declineleft = width - Margin - DeclineWidth;
     const int32_t okleft = declineleft - Margin - OkWidth;
     form_->SetButtonBounds(OkButton, {okleft, buttontop, okleft + OkWidth, buttontop + ButtonHeight});
-    form_->SetButtonBounds(DeclineButton, {declineleft, buttontop, declineleft + DeclineWidth, buttontop + ButtonHeight});
+    form_->SetButtonBounds(DeclineButton,
+                           {declineleft, buttontop, declineleft + DeclineWidth, buttontop + ButtonHeight});
     form_->SetClientSize({width, buttontop + ButtonHeight + Margin});
     const platform::extent screen = system_.ScreenSize();
     form_->MoveTo(CentreOver({0, 0, screen.width, screen.height}, form_->WindowSize(), screen));

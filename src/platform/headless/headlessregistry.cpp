@@ -9,7 +9,8 @@ namespace {
 // Registry names differ only in the letters' case when they are the same name.
 std::string Folded(std::string_view name) {
     std::string folded(name);
-    std::ranges::transform(folded, folded.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    std::ranges::transform(folded, folded.begin(),
+                           [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
     return folded;
 }
 
