@@ -174,6 +174,16 @@ TEST(Association, EveryFailingWriteIsToldOnceAndAFileTypeNotWrittenIsTriedAgain)
         EXPECT_EQ(b.Value(".gif"), "giffile");
     }
     {
+        // The program's folder has a character the system could only give as '?': no command
+        // may name a program that is not there.
+        binding b;
+        b.with.program = "C:\\\xD1\xEB?\\quillmap.exe";
+        EXPECT_FALSE(RegisterOpenWith(b.registry, b.with.program));
+        EXPECT_FALSE(Associate(b.with, ".gif", true));
+        EXPECT_EQ(b.told, strings{RegistryFailedMessage});
+        EXPECT_TRUE(b.registry.Keys().empty());
+    }
+    {
         // What cannot be read counts as not bound, and removing fails in silence.
         binding b;
         ASSERT_TRUE(Associate(b.with, ".gif", true));

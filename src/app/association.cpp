@@ -13,7 +13,8 @@ constexpr char OpenVerb[] = "Открыть с помощью Quillmap";
 std::string Key(std::string_view first, std::string_view rest) { return std::string(first) + std::string(rest); }
 
 bool RegisterFileType(const associator& with) {
-    return with.registry.WriteValue(Key(ProgramFileType, "\\defaulticon"), "", with.program + ",0") &&
+    // A path the system could give only approximately would name a program that is not there.
+    return ExactFileName(with.program) && with.registry.WriteValue(Key(ProgramFileType, "\\defaulticon"), "", with.program + ",0") &&
            with.registry.WriteValue(Key(ProgramFileType, "\\shell\\open\\command"), "", OpenCommand(with.program)) &&
            with.registry.WriteValue(Key(ProgramFileType, "\\shell\\open"), "", OpenVerb);
 }
@@ -33,7 +34,7 @@ bool PointToProgram(platform::registry& registry, std::string_view extension) {
 std::string OpenCommand(std::string_view program) { return "\"" + std::string(program) + "\" \"%1\""; }
 
 bool RegisterOpenWith(platform::registry& registry, std::string_view program) {
-    return registry.WriteValue("applications\\" + FileNameOf(program) + "\\shell\\open\\command", "",
+    return ExactFileName(program) && registry.WriteValue("applications\\" + FileNameOf(program) + "\\shell\\open\\command", "",
                                OpenCommand(program));
 }
 

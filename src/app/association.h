@@ -34,7 +34,7 @@ struct associator {
 std::string OpenCommand(std::string_view program);
 
 // The program among those the shell offers in "Открыть с помощью"; false when the registry
-// refused.
+// refused, or the program's path has a character the system could not give.
 bool RegisterOpenWith(platform::registry& registry, std::string_view program);
 
 // The extension's files open with the program; any failure to read counts as not.
