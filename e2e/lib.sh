@@ -365,17 +365,28 @@ E2E_GREETING='^Здравствуйте!$'
 E2E_KEEP_GREETING=${E2E_KEEP_GREETING:-}
 E2E_GREETER_PID=""
 
+# greeting_shown [ID]: a greeting's id, the one given if that one still shows.
+greeting_shown() {
+    LC_ALL=C.UTF-8 xdotool search --onlyvisible --name "$E2E_GREETING" 2>/dev/null | grep -m 1 -x "${1:-.*}"
+}
+
 # dismiss_greeting: Esc in a greeting that is showing, if there is one.
 dismiss_greeting() {
     local id
-    id=$(LC_ALL=C.UTF-8 xdotool search --onlyvisible --name "$E2E_GREETING" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] || return 0
+    id=$(greeting_shown) || return 0
     # Without a window manager the activation is refused, but the modal greeting takes the
     # keyboard itself once it has settled; if the key went nowhere, the next round looks again.
     sleep 1
+    greeting_shown "$id" >/dev/null || return 0
     xdotool windowactivate "$id" 2>/dev/null
     xdotool key --clearmodifiers Escape 2>/dev/null || return 0
     e2e_log "the first start's greeting answered with Esc"
+    # Wine takes a moment to unmap it: looked at again meanwhile, it would seem another greeting,
+    # and a second Esc would reach the window that came after it.
+    for _ in $(seq 1 20); do
+        greeting_shown "$id" >/dev/null || return 0
+        sleep 0.25
+    done
 }
 
 # watch_greetings: the watcher, on the X server just started, until stop_watching_greetings.
