@@ -212,9 +212,13 @@ start_xvfb() {
             if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
                 break  # lost the display to someone else: try the next one
             fi
-            if DISPLAY=":${number}" xdotool getdisplaygeometry >/dev/null 2>&1; then
+            # Only the server holding the display's lock is ours: another one, started at the same
+            # moment for the same number, answers too until ours gives up.
+            if DISPLAY=":${number}" xdotool getdisplaygeometry >/dev/null 2>&1 &&
+                [ "$(display_lock_owner "$number")" = "$E2E_XVFB_PID" ]; then
                 export DISPLAY=":${number}"
                 e2e_log "Xvfb on $DISPLAY (pid $E2E_XVFB_PID)"
+                watch_greetings
                 return 0
             fi
             sleep 0.2
@@ -226,7 +230,15 @@ start_xvfb() {
     e2e_fail "could not start Xvfb on any display from :91 to :140"
 }
 
+# display_lock_owner NUMBER: the id of the X server that holds display NUMBER's lock file.
+display_lock_owner() {
+    local owner=""
+    read -r owner 2>/dev/null <"/tmp/.X$1-lock"
+    printf '%s\n' "$owner"
+}
+
 stop_xvfb() {
+    stop_watching_greetings
     if [ -n "$E2E_XVFB_PID" ]; then
         kill "$E2E_XVFB_PID" 2>/dev/null
         wait "$E2E_XVFB_PID" 2>/dev/null
@@ -234,18 +246,21 @@ stop_xvfb() {
     fi
 }
 
-# start_wine_prefix DIR: a private 64-bit prefix in DIR, made on first use. Wine draws the
-# window frames itself (there is no window manager on Xvfb), so captions show in screenshots.
+# start_wine_prefix DIR: a private 64-bit prefix in DIR. Wine draws the window frames itself
+# (there is no window manager on Xvfb), so captions show in screenshots. With
+# QUILLMAP_E2E_PREFIX_TEMPLATE naming a prefix made so before (CTest makes one for all the
+# tests), DIR becomes a fresh copy of it: seconds, where wineboot takes a quarter of a minute or
+# more. Without it the prefix is made in DIR on first use.
 start_wine_prefix() {
-    local prefix=$1
+    local prefix=$1 template=${QUILLMAP_E2E_PREFIX_TEMPLATE:-}
     e2e_find_wine || return 1
-    mkdir -p "$prefix" || return 1
-    export WINEPREFIX
-    WINEPREFIX=$(cd "$prefix" && pwd)
-    export WINEARCH=win64
-    export WINEDEBUG=-all
-    # No offers to install Mono or Gecko: they would wait for an answer nobody gives.
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ -n "$template" ]; then
+        copy_wine_prefix "$template" "$prefix" || return 1
+        use_wine_prefix "$prefix" || return 1
+        e2e_log "Wine prefix $WINEPREFIX copied from $template ($E2E_WINE)"
+        return 0
+    fi
+    use_wine_prefix "$prefix" || return 1
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         e2e_log "creating Wine prefix $WINEPREFIX (may take a minute)"
         if ! timeout 240 "$E2E_WINE" wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1; then
@@ -268,6 +283,31 @@ start_wine_prefix() {
     done
     timeout 60 "$E2E_WINESERVER" -w
     e2e_log "Wine prefix $WINEPREFIX ready ($E2E_WINE)"
+}
+
+# use_wine_prefix DIR: makes DIR, if need be, the prefix of every Wine program started from now on.
+use_wine_prefix() {
+    mkdir -p "$1" || return 1
+    export WINEPREFIX
+    WINEPREFIX=$(cd "$1" && pwd)
+    export WINEARCH=win64
+    export WINEDEBUG=-all
+    # No offers to install Mono or Gecko: they would wait for an answer nobody gives.
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# copy_wine_prefix TEMPLATE DIR: DIR becomes a copy of the whole prefix TEMPLATE, whatever a run
+# before left in it gone. Each copy has a server of its own: Wine names the server's socket after
+# the prefix folder's inode.
+copy_wine_prefix() {
+    if [ ! -f "$1/system.reg" ]; then
+        e2e_fail "no Wine prefix in $1"
+        return 1
+    fi
+    if ! { rm -rf "$2" && mkdir -p "$2" && cp -a "$1/." "$2/"; }; then
+        e2e_fail "could not copy the Wine prefix $1 to $2"
+        return 1
+    fi
 }
 
 # prefix_processes: the ids of the processes running in this Wine prefix, the server included
@@ -314,6 +354,57 @@ stop_wine() {
         kill -9 $pids 2>/dev/null
     fi
     return 0
+}
+
+# The first start of the program, without data.dat, greets the user with a modal dialog before
+# its main window shows; so does every copy started before the first one has ended and written
+# data.dat. Every test starts so: unless a script sets E2E_KEEP_GREETING before start_xvfb to
+# look at the greeting itself, a watcher answers each greeting with Esc ("Это мне не нужно") as
+# soon as it shows, whichever way the script waits for the program.
+E2E_GREETING='^Здравствуйте!$'
+E2E_KEEP_GREETING=${E2E_KEEP_GREETING:-}
+E2E_GREETER_PID=""
+
+# greeting_shown [ID]: a greeting's id, the one given if that one still shows.
+greeting_shown() {
+    LC_ALL=C.UTF-8 xdotool search --onlyvisible --name "$E2E_GREETING" 2>/dev/null | grep -m 1 -x "${1:-.*}"
+}
+
+# dismiss_greeting: Esc in a greeting that is showing, if there is one.
+dismiss_greeting() {
+    local id
+    id=$(greeting_shown) || return 0
+    # Without a window manager the activation is refused, but the modal greeting takes the
+    # keyboard itself once it has settled; if the key went nowhere, the next round looks again.
+    sleep 1
+    greeting_shown "$id" >/dev/null || return 0
+    xdotool windowactivate "$id" 2>/dev/null
+    xdotool key --clearmodifiers Escape 2>/dev/null || return 0
+    e2e_log "the first start's greeting answered with Esc"
+    # Wine takes a moment to unmap it: looked at again meanwhile, it would seem another greeting,
+    # and a second Esc would reach the window that came after it.
+    for _ in $(seq 1 20); do
+        greeting_shown "$id" >/dev/null || return 0
+        sleep 0.25
+    done
+}
+
+# watch_greetings: the watcher, on the X server just started, until stop_watching_greetings.
+watch_greetings() {
+    [ -z "$E2E_KEEP_GREETING" ] || return 0
+    while :; do
+        dismiss_greeting
+        sleep 0.5
+    done &
+    E2E_GREETER_PID=$!
+}
+
+stop_watching_greetings() {
+    if [ -n "$E2E_GREETER_PID" ]; then
+        kill "$E2E_GREETER_PID" 2>/dev/null
+        wait "$E2E_GREETER_PID" 2>/dev/null
+        E2E_GREETER_PID=""
+    fi
 }
 
 # wait_for_window REGEX SECONDS [PID]: prints the id of the first visible window whose title

@@ -2,7 +2,8 @@
 # End-to-end: the Windows backend's own checks (quillmap_win32_checks.exe, built beside
 # quillmap.exe) run under Wine on a private X server: a dialog's focus after it lost activation
 # and got it back, tasks posted to the message loop, names without a CP1251 form, a window's
-# minimum size and another copy's window found by a caption over 255 characters.
+# minimum size, another copy's window found by a caption over 255 characters, and the registry
+# under HKEY_CLASSES_ROOT written, read and cleared.
 # Usage: win32_backend.sh EXE OUTDIR   (EXE is quillmap.exe; the checks' output goes to
 # OUTDIR/checks.log)
 set -u

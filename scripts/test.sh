@@ -22,7 +22,8 @@ cmake --build "$build/native"
 
 echo "== Tests"
 status=0
-ctest --test-dir "$build/native" --output-on-failure || status=$?
+# As many tests at once as there are cores: the end-to-end tests spend much of their time waiting.
+ctest --test-dir "$build/native" --output-on-failure -j "$(nproc)" || status=$?
 # Every end-to-end test ends its own X server and Wine programs; whatever it left is a fault.
 fail_on_leftovers "$build/native/e2e" || status=1
 [ "$status" -eq 0 ] || exit "$status"

@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "app/tform1.h"
+#include "dialogs/tform4.h"
 #include "base/bytefile.h"
 #include "base/cp1251.h"
 #include "base/settings.h"
@@ -19,18 +20,31 @@ TEST(Startup, MakesTheApplicationAToolWindowAndShowsTheMainWindow) {
     testing::settingsguard settings;
     platform::headlessapplication app;
     platform::headlesssystem system;
+    // Without a state file the program greets the user first, before its window shows.
+    std::vector<std::string> greeted;
+    std::vector<std::string> dialogs;
+    app.QueueModalAnswer([&](platform::headlessdialogform& greeting) {
+        greeted.push_back(greeting.Caption());
+        for (const auto* dialog : app.Dialogs()) dialogs.push_back(dialog->Caption());
+        EXPECT_FALSE(app.Windows().at(0)->Visible());
+        greeting.ClickButton(TForm4::DeclineButton);
+    });
     EXPECT_EQ(RunProgram(app, system, {}), 0);
+    EXPECT_EQ(greeted, std::vector<std::string>{"Здравствуйте!"});
+    ASSERT_EQ(dialogs.size(), 7u);
+    EXPECT_EQ(dialogs[5], "Здравствуйте!");
+    EXPECT_EQ(dialogs[6], "Расширения");
     EXPECT_TRUE(app.IsToolWindow());
     // "Quillmap" at first; without a file the untitled caption is the application's title too.
     EXPECT_EQ(Cp1251ToUtf8(app.Title()), testing::Utf8(u8"Безымянный.gif - Quillmap"));
     EXPECT_EQ(app.HelpFile(), "quillmap.chm");
     EXPECT_EQ(Settings().TextSize, 16);
     // The main window was the first form created, the dialogs followed (find, replace, the
-    // pinned files, the fine settings and the about box as dialogs of their own, the greeting and
-    // the extensions still empty forms, and the switcher); all are gone once the loop ended.
-    ASSERT_EQ(app.Windows().size(), 4u);
+    // pinned files, the fine settings, the about box, the greeting and the extensions as dialogs
+    // of their own, and the switcher); all are gone once the loop ended.
+    ASSERT_EQ(app.Windows().size(), 2u);
     for (const auto* window : app.Windows()) EXPECT_EQ(window, nullptr);
-    ASSERT_EQ(app.Dialogs().size(), 5u);
+    ASSERT_EQ(app.Dialogs().size(), 7u);
     for (const auto* dialog : app.Dialogs()) EXPECT_EQ(dialog, nullptr);
 }
 
@@ -42,6 +56,7 @@ TEST(Startup, AFileTooLargeToLoadOnTheCommandLineOpensEmptyUnderItsName) {
     testing::PutSparseFile(big, std::uintmax_t{1} << 31);
     platform::headlessapplication app;
     platform::headlesssystem system;
+    app.QueueModalAnswer([](platform::headlessdialogform& greeting) { greeting.ClickButton(TForm4::DeclineButton); });
     RunProgram(app, system, {big.string()});
     EXPECT_EQ(system.Beeps(), 1);
     ASSERT_EQ(app.Errors().size(), 1u);
@@ -58,6 +73,7 @@ TEST(Startup, ANameTheSystemGaveOnlyApproximatelyIsRefusedAndTheProgramStartsUnt
     std::filesystem::copy_file(testing::CorpusDir() / "welcome2.gif", lookalike);
     platform::headlessapplication app;
     platform::headlesssystem system;
+    app.QueueModalAnswer([](platform::headlessdialogform& greeting) { greeting.ClickButton(TForm4::DeclineButton); });
     RunProgram(app, system, {lookalike.string()});
     EXPECT_EQ(system.Beeps(), 1);
     ASSERT_EQ(app.Errors().size(), 1u);

@@ -7,12 +7,9 @@ dialogforms::dialogforms(platform::application& app, platform::system& system)
     pinnedfiles_ = std::make_unique<TForm6>(app, system);
     finesettings_ = std::make_unique<TForm7>(app, system);
     about_ = std::make_unique<TForm8>(app, system);
-    for (auto& form : after_) form = app.CreateForm({}, *this);
+    greeting_ = std::make_unique<TForm4>(app, system);
+    extensions_ = std::make_unique<TForm5>(app, system);
     switcher_ = std::make_unique<TForm13>(app, system);
-}
-
-void dialogforms::OnClose() {
-    for (auto& form : after_) form->Hide();
 }
 
 }  // namespace quillmap

@@ -26,6 +26,7 @@ mainmenuhandlers Tform1::MenuHandlers() {
     handlers.ontop = [this] { ToggleOnTop(); };
     handlers.font = [this] { ChooseFont(); };
     handlers.finesettings = [this] { ShowFineSettings(); };
+    handlers.extensions = [this] { N28Click(); };
     handlers.pinnedfiles = [this] { N29Click(); };
     handlers.help = [this] { Help(); };
     handlers.about = [this] { ShowAbout(); };

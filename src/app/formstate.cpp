@@ -22,7 +22,11 @@ std::filesystem::path StatePath(const platform::application& app) {
 void Tform1::LoadState() {
     const std::filesystem::path path = StatePath(app_);
     std::error_code missing;
-    if (!std::filesystem::exists(path, missing)) return FirstRun();
+    if (!std::filesystem::exists(path, missing)) {
+        // Only where the program never ran: a state file that cannot be read greets nobody.
+        Greet();
+        return FirstRun();
+    }
     try {
         bytefile file(path, bytefile::openmode::reading);
         ReadState(file, state_, Settings());
@@ -30,11 +34,11 @@ void Tform1::LoadState() {
         // A state file that cannot be opened counts as none; the defaults stand.
         return FirstRun();
     }
+    KeepAssociatedExtensions();
     ApplyState();
 }
 
 void Tform1::FirstRun() {
-    // The greeting and the file associations come here with their own work.
     const platform::rect area = system_.WorkArea();
     const platform::rect bounds = window_->Bounds();
     const int32_t left = area.left + (area.Width() - bounds.Width()) / 2;

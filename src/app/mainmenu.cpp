@@ -79,7 +79,7 @@ void mainmenu::BuildFormat(const mainmenuhandlers& handlers, bool saveonf2) {
 
 void mainmenu::BuildExtra(const mainmenuhandlers& handlers) {
     platform::menu& extra = *extra_;
-    AddCommand(extra, "Закрепить за расширениями...", "", {});
+    AddCommand(extra, "Закрепить за расширениями...", "", handlers.extensions);
     AddCommand(extra, "Закрепить внешний вид за файлами...", "", handlers.pinnedfiles);
     AddCommand(extra, "Тонкая настройка...", "", handlers.finesettings);
     // The view's actions go below this line.

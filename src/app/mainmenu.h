@@ -32,6 +32,7 @@ struct mainmenuhandlers {
     menucommand ontop;         // "Поверх других окон"
     menucommand font;          // "Шрифт..."
     menucommand finesettings;  // "Тонкая настройка..."
+    menucommand extensions;    // "Закрепить за расширениями..."
     menucommand pinnedfiles;   // "Закрепить внешний вид за файлами..."
     menucommand documentinfo;  // "Информация о документе..."
     menucommand help;          // "Справка..."

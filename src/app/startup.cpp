@@ -17,6 +17,7 @@ int RunProgram(platform::application& app, platform::system& system, const std::
     form1.SetFineSettings(dialogs.FineSettings());
     form1.SetPinnedFiles(dialogs.PinnedFiles());
     form1.SetAbout(dialogs.About());
+    form1.SetAssociationDialogs(dialogs.Greeting(), dialogs.Extensions());
     form1.SetSearchDialogs(dialogs.Find(), dialogs.Replace());
     form1.SetSwitcher(dialogs.Switcher());
     form1.ScanSkins();
@@ -40,6 +41,7 @@ int RunProgram(platform::application& app, platform::system& system, const std::
         form1.RestoreDefaultSkin();
         form1.ShowUntitledCaption();
     }
+    form1.BuildFileFilters();
     form1.Window().Show();
     return app.Run();
 }

@@ -10,6 +10,7 @@
 #include "platform/bitmap.h"
 #include "platform/controls.h"
 #include "platform/system.h"
+#include "app/association.h"
 #include "app/encodingfile.h"
 #include "app/mainmenu.h"
 #include "app/pluginhost.h"
@@ -27,6 +28,8 @@ namespace quillmap {
 
 class TForm2;
 class TForm3;
+class TForm4;
+class TForm5;
 class TForm6;
 class TForm7;
 class TForm8;
@@ -149,6 +152,13 @@ public:
     // the window's appearance as it is at "ОК", its unchecked ones lose theirs.
     void SetPinnedFiles(TForm6& dialog);
     void N29Click();
+    // File types: the first run greets the user with one dialog made at start-up and binds the
+    // extensions typed there; "Закрепить за расширениями..." (N28Click) edits them in the other.
+    void SetAssociationDialogs(TForm4& greeting, TForm5& extensions);
+    void N28Click();
+    const std::vector<std::string>& Extensions() const { return state_.extensions; }
+    // The open and save dialogs offer the bound extensions as a filter of their own.
+    void BuildFileFilters();
     // "О программе...": the about box made at start-up, centred over the window.
     void SetAbout(TForm8& dialog);
     void ShowAbout();
@@ -245,6 +255,10 @@ private:
     // Puts the selection on the clipboard; false when there was none or the clipboard refused.
     bool CopySelection();
     void FirstRun();
+    void Greet();
+    associator Associator();
+    // Only the extensions the registry still gives to the program stay in its list.
+    void KeepAssociatedExtensions();
     // A search dialog is to be shown: the window gives up the activation and the topmost band.
     void LeaveForDialog();
     // The window, its menus and the view as the state file left them.
@@ -369,6 +383,8 @@ private:
     TForm7* finesettings_ = nullptr;
     TForm6* pinnedfiles_ = nullptr;
     TForm8* about_ = nullptr;
+    TForm4* greeting_ = nullptr;
+    TForm5* extensionsdialog_ = nullptr;
     TForm13* switcher_ = nullptr;
     TForm2* finddialog_ = nullptr;
     TForm3* replacedialog_ = nullptr;

@@ -20,6 +20,17 @@ public:
     std::optional<std::string> Get() override { return std::nullopt; }
 };
 
+// Nor does any file type get bound to a program from there.
+class noregistry final : public platform::registry {
+public:
+    bool KeyExists(std::string_view) override { return false; }
+    bool KeyEmpty(std::string_view) override { return false; }
+    std::optional<std::string> ReadValue(std::string_view, std::string_view) override { return std::nullopt; }
+    bool WriteValue(std::string_view, std::string_view, std::string_view) override { return false; }
+    bool DeleteValue(std::string_view, std::string_view) override { return false; }
+    bool DeleteKey(std::string_view) override { return false; }
+};
+
 // Decoding makes no sound on the command line, and there is no screen.
 class silentsystem final : public platform::system {
 public:
@@ -34,10 +45,12 @@ public:
     platform::colour ColourValue(platform::colour c) override { return c; }
     platform::files& Files() override { return files_; }
     platform::clipboard& Clipboard() override { return clipboard_; }
+    platform::registry& Registry() override { return registry_; }
 
 private:
     platform::posixfiles files_;
     noclipboard clipboard_;
+    noregistry registry_;
 };
 
 // A picture this large is refused rather than written: 256 megapixels is 768 MB of PPM.

@@ -168,6 +168,8 @@ public:
     // for a character with no CP1251 form.
     virtual std::string ProgramFolder() const = 0;
     virtual std::string HelpFile() const = 0;
+    // The program's own executable file, with its full path, as ProgramFolder gives folders.
+    virtual std::string ExecutablePath() const = 0;
     // Windows are created hidden.
     virtual std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) = 0;
     // A picture drawn like the screen it will be copied to.

@@ -6,6 +6,7 @@
 #include "platform/clipboard.h"
 #include "platform/files.h"
 #include "platform/geometry.h"
+#include "platform/registry.h"
 
 namespace quillmap::platform {
 
@@ -45,6 +46,8 @@ public:
     // Replacing files and their read-only attribute.
     virtual files& Files() = 0;
     virtual clipboard& Clipboard() = 0;
+    // Where file types are bound to the programs that open them.
+    virtual registry& Registry() = 0;
 };
 
 }  // namespace quillmap::platform

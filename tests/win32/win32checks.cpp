@@ -15,6 +15,7 @@
 #include "platform/win32/win32clipboard.h"
 #include "platform/win32/win32dialogform.h"
 #include "platform/win32/win32files.h"
+#include "platform/win32/win32registry.h"
 #include "platform/win32/win32system.h"
 #include "platform/win32/win32window.h"
 #include "platform/win32/winapi.h"
@@ -577,6 +578,38 @@ void ChecksOfClipboard() {
     Check("text of another program pastes as its CP1251 bytes", put && clipboard.Get() == "\xEA\xEE\xF2 ok");
 }
 
+void ChecksOfRegistry(win32::win32application& app) {
+    win32::win32registry registry;
+    const char* parent = "quillmap.checks";
+    const char* key = "Quillmap.Checks\\shell\\open";
+    registry.DeleteKey(key);
+    registry.DeleteKey("quillmap.checks\\shell");
+    registry.DeleteKey(parent);
+    // A Russian text ("Открыть") crosses the boundary as UTF-16 and comes back as its CP1251 bytes.
+    const std::string russian = "\xCE\xF2\xEA\xF0\xFB\xF2\xFC";
+    Check("a value is written under HKEY_CLASSES_ROOT, its keys made", registry.WriteValue(key, "", russian));
+    Check("and read back, whatever the letter case", registry.ReadValue("quillmap.checks\\SHELL\\open", "") == russian);
+    HKEY opened = nullptr;
+    wchar_t text[16] = {};
+    DWORD bytes = sizeof text;
+    const bool wide =
+        RegOpenKeyExW(HKEY_CLASSES_ROOT, L"quillmap.checks\\shell\\open", 0, KEY_READ, &opened) == ERROR_SUCCESS &&
+        RegQueryValueExW(opened, L"", nullptr, nullptr, reinterpret_cast<BYTE*>(text), &bytes) == ERROR_SUCCESS;
+    if (opened) RegCloseKey(opened);
+    Check("other programs read it in Unicode",
+          wide && std::wstring(text) == L"\u041E\u0442\u043A\u0440\u044B\u0442\u044C");
+    Check("a missing value reads as none", !registry.ReadValue(key, "prevvalue"));
+    Check("a key with keys under it is not empty, nor deleted",
+          !registry.KeyEmpty(parent) && !registry.DeleteKey(parent));
+    Check("a value is deleted", registry.DeleteValue(key, "") && registry.KeyEmpty(key));
+    Check("keys are deleted from the bottom up", registry.DeleteKey(key) &&
+                                                    registry.DeleteKey("quillmap.checks\\shell") &&
+                                                    registry.DeleteKey(parent) && !registry.KeyExists(parent));
+    const std::string exe = app.ExecutablePath();
+    Check("the executable is named with its full path, in the program's folder",
+          exe.size() > 4 && exe.ends_with(".exe") && exe.starts_with(app.ProgramFolder() + "\\"));
+}
+
 // A file list as the shell drops it, with one name.
 HGLOBAL DropOf(const std::wstring& name) {
     const size_t size = sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t);
@@ -745,6 +778,7 @@ int main() {
     ChecksOfMinimumSize(app);
     ChecksOfOtherCopies(app);
     ChecksOfClipboard();
+    ChecksOfRegistry(app);
     ChecksOfSystemFont();
     ChecksOfTheFrame(app);
     ChecksOfPixelSurfaces(app);

@@ -33,6 +33,7 @@ public:
     std::string HelpFile() const override { return helpfile_; }
     std::string ProgramFolder() const override { return programfolder; }
     std::string programfolder = "C:\\Quillmap";
+    std::string ExecutablePath() const override { return programfolder + "\\quillmap.exe"; }
     std::unique_ptr<window> CreateForm(const formdesign& design, windowevents& events) override;
     std::unique_ptr<bitmap> CreateBitmap(extent size) override;
     // Surfaces hold their pixels in memory; after surfacesleft more (when not negative) making one

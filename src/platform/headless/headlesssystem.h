@@ -6,6 +6,7 @@
 
 #include "platform/posix/posixfiles.h"
 #include "platform/headless/headlessclipboard.h"
+#include "platform/headless/headlessregistry.h"
 #include "platform/system.h"
 
 namespace quillmap::platform {
@@ -38,6 +39,7 @@ public:
     };
     files& Files() override { return files_; }
     headlessclipboard& Clipboard() override { return clipboard_; }
+    headlessregistry& Registry() override { return registry_; }
 
     int Beeps() const { return beeps_; }
     const std::vector<beepkind>& MessageBeeps() const { return messagebeeps_; }
@@ -57,6 +59,7 @@ private:
     std::optional<rect> workarea_;
     posixfiles files_;
     headlessclipboard clipboard_;
+    headlessregistry registry_;
 };
 
 }  // namespace quillmap::platform

@@ -131,12 +131,15 @@ bool win32application::BringForwardOtherWindow(std::string_view caption, uint32_
     return false;
 }
 
-std::string win32application::ProgramFolder() const {
+std::string win32application::ExecutablePath() const {
     std::wstring path(32768, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    path.resize(length);
-    path.resize(path.find_last_of(L"\\/") == std::wstring::npos ? 0 : path.find_last_of(L"\\/"));
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
     return Cp1251FromWide(path);
+}
+
+std::string win32application::ProgramFolder() const {
+    const std::string path = ExecutablePath();
+    return path.substr(0, path.find_last_of("\\/") == std::string::npos ? 0 : path.find_last_of("\\/"));
 }
 
 bool win32application::HasPrinter() { return PrinterInstalled(); }

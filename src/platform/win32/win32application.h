@@ -24,6 +24,7 @@ public:
     void SetHelpFile(std::string_view path) override;
     std::string HelpFile() const override;
     std::string ProgramFolder() const override;
+    std::string ExecutablePath() const override;
     std::unique_ptr<platform::window> CreateForm(const platform::formdesign& form,
                                                  platform::windowevents& events) override;
     std::unique_ptr<platform::bitmap> CreateBitmap(platform::extent size) override;

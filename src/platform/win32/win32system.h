@@ -3,6 +3,7 @@
 #include "platform/system.h"
 #include "platform/win32/win32clipboard.h"
 #include "platform/win32/win32files.h"
+#include "platform/win32/win32registry.h"
 
 namespace quillmap::win32 {
 
@@ -19,10 +20,12 @@ public:
     platform::colour ColourValue(platform::colour c) override;
     platform::files& Files() override { return files_; }
     platform::clipboard& Clipboard() override { return clipboard_; }
+    platform::registry& Registry() override { return registry_; }
 
 private:
     win32files files_;
     win32clipboard clipboard_;
+    win32registry registry_;
 };
 
 }  // namespace quillmap::win32
