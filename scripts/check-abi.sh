@@ -4,6 +4,8 @@
 # (StartProc, not _StartProc@8) and nothing else; the stdcall names of their object files giving
 # each entry point's argument bytes (_StartProc@8: two 32-bit cells); the signature string; and
 # only system DLLs imported. Usage: scripts/check-abi.sh WIN32_BUILD_DIR
+# Outputs are read whole before grep -q looks at them: a grep that stops early would fail its
+# pipeline under pipefail.
 set -uo pipefail
 dir=${1:?usage: check-abi.sh WIN32_BUILD_DIR}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -27,7 +29,7 @@ fail() {
 check_dll() {
     local folder=$1 name exports decorated entry n
     name=$(basename "$dll" .dll)
-    if ! "$objdump" -f "$dll" 2>/dev/null | grep -q 'file format pei-i386'; then
+    if ! grep -q 'file format pei-i386' <<<"$("$objdump" -f "$dll" 2>/dev/null)"; then
         fail "not a 32-bit DLL"
         return
     fi
@@ -64,7 +66,7 @@ check_dll() {
     local id1
     id1=$(python3 "$here/stringtable.py" "$dll" | awk -F'\t' '$1 == 1 { print $2 }')
     [ "$id1" = "${signature[$folder]}" ] || fail "string 1 is \"$id1\", not \"${signature[$folder]}\""
-    python3 "$here/stringtable.py" "$dll" | grep -q $'^2\t.' || fail "no caption in string 2"
+    grep -q $'^2\t.' <<<"$(python3 "$here/stringtable.py" "$dll")" || fail "no caption in string 2"
 
     for n in $("$objdump" -p "$dll" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z'); do
         [[ "$system_dlls" == *" $n "* ]] || fail "imports $n, which Windows does not have"
@@ -72,7 +74,8 @@ check_dll() {
 }
 
 # The program's side: the service lookup a plug-in receives takes two cells.
-if ! find "$dir/src" -name 'pluginservice.cpp.obj' -exec "$nm" -g --defined-only {} + | grep -q ' T _PluginService@8$'; then
+service_symbols=$(find "$dir/src" -name 'pluginservice.cpp.obj' -exec "$nm" -g --defined-only {} +)
+if ! grep -q ' T _PluginService@8$' <<<"$service_symbols"; then
     echo "check-abi: the 32-bit program defines no stdcall _PluginService@8" >&2
     status=1
 fi
