@@ -407,7 +407,7 @@ watch_greetings() {
 stop_watching_greetings() {
     if [ -n "$E2E_GREETER_PID" ]; then
         kill "$E2E_GREETER_PID" 2>/dev/null
-        wait "$E2E_GREETER_PID" 2>/dev/null
+        wait "$E2E_GREETER_PID" 2>/dev/null || true
         E2E_GREETER_PID=""
     fi
 }
