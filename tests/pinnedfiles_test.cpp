@@ -61,7 +61,7 @@ TEST(PinnedChoices, PinTheNewCheckedOnesDropTheUncheckedAndStopWhenFull) {
     struct sample {
         const char* what;
         std::vector<std::string> pinned;
-        std::vector<pinnedchoice> choices;
+        std::vector<checkedtext> choices;
         std::vector<std::string> expected;
         std::vector<std::string> pins;  // the paths the window was asked to pin, in order
         bool complete;
@@ -101,7 +101,7 @@ protected:
     PinnedFilesDialog() { system.MoveCursor({500, 100}); }
 
     // Shows the dialog, in which the user does what is given.
-    std::optional<std::vector<pinnedchoice>> Run(pinnedfilesrequest request,
+    std::optional<std::vector<checkedtext>> Run(pinnedfilesrequest request,
                                                  std::function<void(headlessdialogform&)> user) {
         app.QueueModalAnswer(std::move(user));
         return dialog.Execute(std::move(request));
@@ -135,11 +135,11 @@ TEST_F(PinnedFilesDialog, ListsThePinnedPathsCheckedAndAnswersTheListOnOk) {
         form.ClickButton(TForm6::OkButton);
     });
     ASSERT_TRUE(answer.has_value());
-    EXPECT_EQ(*answer, (std::vector<pinnedchoice>{{"C:\\a.gif", false}, {"C:\\b.gif", true}}));
+    EXPECT_EQ(*answer, (std::vector<checkedtext>{{"C:\\a.gif", false}, {"C:\\b.gif", true}}));
 
     // Shown again, the list starts from the pinned paths once more, all checked.
     const auto again = Run(request, [](headlessdialogform& form) { form.ClickButton(TForm6::OkButton); });
-    EXPECT_EQ(*again, (std::vector<pinnedchoice>{{"C:\\a.gif", true}, {"C:\\b.gif", true}}));
+    EXPECT_EQ(*again, (std::vector<checkedtext>{{"C:\\a.gif", true}, {"C:\\b.gif", true}}));
 }
 
 TEST_F(PinnedFilesDialog, AddsTheDocumentAndOtherFilesCheckedButNeverTwice) {
@@ -161,7 +161,7 @@ TEST_F(PinnedFilesDialog, AddsTheDocumentAndOtherFilesCheckedButNeverTwice) {
     });
     EXPECT_EQ(asked, chosen.size());
     ASSERT_TRUE(answer.has_value());
-    EXPECT_EQ(*answer, (std::vector<pinnedchoice>{
+    EXPECT_EQ(*answer, (std::vector<checkedtext>{
                            {"C:\\a.gif", false}, {"C:\\doc.gif", true}, {"C:\\e.gif", true}, {"C:\\E.gif", true}}));
 }
 

@@ -93,17 +93,17 @@ void AssociateList(const associator& with, std::string_view text, std::vector<st
     }
 }
 
-void ApplyExtensionChoices(const associator& with, const std::vector<extensionrow>& choices,
+void ApplyExtensionChoices(const associator& with, const std::vector<checkedtext>& choices,
                            std::vector<std::string>& extensions) {
     extensions.clear();
     bool first = true;
-    for (const extensionrow& choice : choices) {
+    for (const checkedtext& choice : choices) {
         if (!choice.checked) {
-            Unassociate(with.registry, choice.extension);
+            Unassociate(with.registry, choice.text);
             continue;
         }
-        if (Associate(with, choice.extension, first)) first = false;
-        extensions.push_back(choice.extension);
+        if (Associate(with, choice.text, first)) first = false;
+        extensions.push_back(choice.text);
     }
 }
 

@@ -54,7 +54,7 @@ void Unassociate(platform::registry& registry, std::string_view extension);
 void AssociateList(const associator& with, std::string_view text, std::vector<std::string>& extensions);
 
 // The extensions become the checked ones, in their order, bound; the unchecked ones are let go.
-void ApplyExtensionChoices(const associator& with, const std::vector<extensionrow>& choices,
+void ApplyExtensionChoices(const associator& with, const std::vector<checkedtext>& choices,
                            std::vector<std::string>& extensions);
 
 // The open and save dialogs' filter: the bound extensions make one entry of their own between

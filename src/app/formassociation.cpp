@@ -42,7 +42,7 @@ void Tform1::N28Click() {
     request.background = Background();
     request.text = bitmap_->Canvas().Font().textcolour;
     BeginDialog();
-    if (const std::optional<std::vector<extensionrow>> rows = extensionsdialog_->Execute(request)) {
+    if (const std::optional<std::vector<checkedtext>> rows = extensionsdialog_->Execute(request)) {
         ApplyExtensionChoices(Associator(), *rows, state_.extensions);
         BuildFileFilters();
     }

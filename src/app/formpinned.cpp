@@ -20,7 +20,7 @@ void Tform1::N29Click() {
         return opendialog_.filename;
     };
     BeginDialog();
-    const std::optional<std::vector<pinnedchoice>> choices = pinnedfiles_->Execute(std::move(request));
+    const std::optional<std::vector<checkedtext>> choices = pinnedfiles_->Execute(std::move(request));
     // The message comes inside the dialog's bracket: the window is out of the way already.
     if (choices && !ApplyPinnedChoices(state_.pinned, *choices, [this](const std::string& path) { return addfls(path); }))
         app_.ShowError(PinnedFullMessage);

@@ -4,11 +4,11 @@
 
 namespace quillmap {
 
-bool ApplyPinnedChoices(std::vector<winposit>& pinned, const std::vector<pinnedchoice>& choices,
+bool ApplyPinnedChoices(std::vector<winposit>& pinned, const std::vector<checkedtext>& choices,
                         const std::function<bool(const std::string&)>& pin) {
-    for (const pinnedchoice& choice : choices) {
-        if (!choice.checked) RemovePinned(pinned, choice.path);
-        else if (FindPinned(pinned, choice.path) == nullptr && !pin(choice.path)) return false;
+    for (const checkedtext& choice : choices) {
+        if (!choice.checked) RemovePinned(pinned, choice.text);
+        else if (FindPinned(pinned, choice.text) == nullptr && !pin(choice.text)) return false;
     }
     return true;
 }

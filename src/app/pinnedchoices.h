@@ -16,7 +16,7 @@ inline constexpr char PinnedFullMessage[] =
 // path without a pinned record is pinned (pin records the window's appearance as it is now and
 // answers false when the list is full), an unchecked one loses every record of its path. False
 // when a pin found the list full: the entries after it are left alone.
-bool ApplyPinnedChoices(std::vector<winposit>& pinned, const std::vector<pinnedchoice>& choices,
+bool ApplyPinnedChoices(std::vector<winposit>& pinned, const std::vector<checkedtext>& choices,
                         const std::function<bool(const std::string&)>& pin);
 
 }  // namespace quillmap

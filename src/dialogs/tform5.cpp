@@ -29,16 +29,13 @@ TForm5::TForm5(platform::application& app, platform::system& system)
     form_->SetClientSize(ExtensionsClient);
 }
 
-std::optional<std::vector<extensionrow>> TForm5::Execute(const extensionsrequest& request) {
+std::optional<std::vector<checkedtext>> TForm5::Execute(const extensionsrequest& request) {
     form_->ClearCheckList(List);
-    for (const extensionrow& row : request.rows) form_->AddCheckListItem(List, row.extension, row.checked);
+    for (const checkedtext& row : request.rows) form_->AddCheckListItem(List, row.text, row.checked);
     form_->SetCheckListColours(List, request.background, request.text);
     form_->MoveTo(PlaceBesideMouse(system_.CursorPos(), form_->WindowSize(), system_.ScreenSize()));
     if (form_->ShowModal() != Confirmed) return std::nullopt;
-    std::vector<extensionrow> rows;
-    for (size_t k = 0; k < form_->CheckListCount(List); ++k)
-        rows.push_back({form_->CheckListText(List, k), form_->CheckListChecked(List, k)});
-    return rows;
+    return CheckedTexts(*form_, List);
 }
 
 void TForm5::Button1Click() {

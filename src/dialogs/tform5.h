@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogs/checkedtext.h"
 #include "platform/application.h"
 #include "platform/system.h"
 
@@ -27,17 +28,10 @@ inline constexpr platform::rect Ok{97, 264, 97 + 75, 264 + 25};
 inline constexpr platform::rect Cancel{182, 264, 182 + 75, 264 + 25};
 }  // namespace extensionslayout
 
-// An extension in the dialog's list, and whether it is checked.
-struct extensionrow {
-    std::string extension;
-    bool checked = false;
-    friend bool operator==(const extensionrow&, const extensionrow&) = default;
-};
-
 // What the main window gives the dialog each time it is shown.
 struct extensionsrequest {
     // The associated extensions, checked when the program still opens them.
-    std::vector<extensionrow> rows;
+    std::vector<checkedtext> rows;
     // The list looks like the main window's drawing area.
     platform::colour background = platform::clWindow;
     platform::colour text = platform::clWindowText;
@@ -57,7 +51,7 @@ public:
     TForm5& operator=(const TForm5&) = delete;
 
     // The rows as the user left them at "ОК", in their order; nothing when they cancelled.
-    std::optional<std::vector<extensionrow>> Execute(const extensionsrequest& request);
+    std::optional<std::vector<checkedtext>> Execute(const extensionsrequest& request);
 
     // "Добавить...": an extension typed into an input box is checked, appended when new.
     void Button1Click();

@@ -29,7 +29,7 @@ TForm6::TForm6(platform::application& app, platform::system& system)
     form_->SetClientSize(PinnedFilesClient);
 }
 
-std::optional<std::vector<pinnedchoice>> TForm6::Execute(pinnedfilesrequest request) {
+std::optional<std::vector<checkedtext>> TForm6::Execute(pinnedfilesrequest request) {
     request_ = std::move(request);
     form_->ClearCheckList(List);
     for (const std::string& path : request_.pinned) form_->AddCheckListItem(List, path, true);
@@ -37,10 +37,7 @@ std::optional<std::vector<pinnedchoice>> TForm6::Execute(pinnedfilesrequest requ
     form_->SetButtonEnabled(AddCurrentButton, !request_.documentname.empty());
     form_->MoveTo(PlaceBesideMouse(system_.CursorPos(), form_->WindowSize(), system_.ScreenSize()));
     if (form_->ShowModal() != Confirmed) return std::nullopt;
-    std::vector<pinnedchoice> choices;
-    for (size_t k = 0; k < form_->CheckListCount(List); ++k)
-        choices.push_back({form_->CheckListText(List, k), form_->CheckListChecked(List, k)});
-    return choices;
+    return CheckedTexts(*form_, List);
 }
 
 void TForm6::AddUnlessListed(const std::string& path) {

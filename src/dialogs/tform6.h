@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogs/checkedtext.h"
 #include "platform/application.h"
 #include "platform/system.h"
 
@@ -23,13 +24,6 @@ inline constexpr platform::rect AddOther{137, 264, 137 + 121, 264 + 25};
 inline constexpr platform::rect Ok{288, 264, 288 + 75, 264 + 25};
 inline constexpr platform::rect Cancel{374, 264, 374 + 75, 264 + 25};
 }  // namespace pinnedfileslayout
-
-// A path in the dialog's list, and whether the user left it checked.
-struct pinnedchoice {
-    std::string path;
-    bool checked = true;
-    friend bool operator==(const pinnedchoice&, const pinnedchoice&) = default;
-};
 
 // What the main window gives the dialog each time it is shown.
 struct pinnedfilesrequest {
@@ -61,7 +55,7 @@ public:
 
     // Shows the dialog modally beside the mouse, every pinned path checked; the list as the user
     // left it on "ОК", in its order, and nothing when they cancelled.
-    std::optional<std::vector<pinnedchoice>> Execute(pinnedfilesrequest request);
+    std::optional<std::vector<checkedtext>> Execute(pinnedfilesrequest request);
 
     // "Добавить текущий" and "Добавить другой".
     void Button1Click();
