@@ -394,11 +394,16 @@ watch_greetings() {
     [ -z "$E2E_KEEP_GREETING" ] || return 0
     # Its own shell goes on whatever a look finds: under set -e (scripts/run.sh) a refused
     # activation would end it.
+    # Ended, it ends its pause too, which would otherwise outlive it.
     (
         set +e
+        pause=""
+        trap 'kill $pause 2>/dev/null; exit 0' TERM
         while :; do
             dismiss_greeting
-            sleep 0.5
+            sleep 0.5 &
+            pause=$!
+            wait "$pause"
         done
     ) &
     E2E_GREETER_PID=$!
