@@ -14,9 +14,10 @@ ensure_packages() {
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 }
 
-# What building the Windows program and running it under Wine in a virtual display needs.
-WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 xvfb xdotool imagemagick x11-utils)
+# What building the Windows program with its help file (chmcmd is in fp-utils) and running it
+# under Wine in a virtual display needs.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix fp-utils wine64 xvfb xdotool imagemagick x11-utils)
 # And what the tests add: the native build with GoogleTest, the 32-bit cross build, and a
-# clipboard program of X for the end-to-end tests, and Python for reading the 32-bit samples'
-# string tables.
-TEST_PACKAGES=(g++ libgtest-dev libgif-dev g++-mingw-w64-i686-posix xclip python3)
+# clipboard program of X for the end-to-end tests, Python for reading the 32-bit samples' string
+# tables, and for the release: zip, unzip and a CHM reader to look inside the help file.
+TEST_PACKAGES=(g++ libgtest-dev libgif-dev g++-mingw-w64-i686-posix xclip python3 zip unzip libchm-bin)
