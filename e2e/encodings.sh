@@ -12,12 +12,7 @@ set -u
 
 e2e_begin --exe-must-exist "EXE OUTDIR GIF" 3 "$@"
 GIF=$3
-BUILT=${BUILT_EXE%/*}
-if [ ! -f "$BUILT/encodings/koi8-r.enc" ]; then
-    e2e_fail "no encodings/koi8-r.enc beside $BUILT_EXE"
-    exit 2
-fi
-rm -rf "${EXE%/*}/encodings" && cp -r "$BUILT/encodings" "${EXE%/*}/" || exit 2
+e2e_beside_program encodings
 ENCODING=$(windows_path "${EXE%/*}/encodings/koi8-r.enc")
 STATE="${EXE%/*}/data.dat"
 e2e_install_cleanup

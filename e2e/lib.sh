@@ -63,6 +63,20 @@ e2e_begin() {
         cp "$BUILT_EXE" "$OUTDIR/program/" 2>/dev/null && EXE="$OUTDIR/program/$(basename "$BUILT_EXE")"
 }
 
+# e2e_beside_program FOLDER...: the build's FOLDERs (plugins, skins, encodings), from beside the
+# program built, copied beside the program's copy, where it looks for them; exits with status 2
+# when one is missing.
+e2e_beside_program() {
+    local folder built=${BUILT_EXE%/*}
+    for folder in "$@"; do
+        if [ ! -d "$built/$folder" ]; then
+            e2e_fail "no $folder folder beside $BUILT_EXE"
+            exit 2
+        fi
+        rm -rf "${EXE%/*}/$folder" && cp -r "$built/$folder" "${EXE%/*}/" || exit 2
+    done
+}
+
 # What the standard cleanup ends besides Wine and the X server: PROGRAM_PID, the program under
 # test, is killed and waited for; each of PIDS, for scripts that start several copies, is killed.
 PROGRAM_PID=""

@@ -10,14 +10,7 @@ set -u
 
 e2e_begin --exe-must-exist "EXE OUTDIR GIF" 3 "$@"
 GIF=$3
-BUILT=${BUILT_EXE%/*}
-for folder in plugins skins; do
-    if [ ! -d "$BUILT/$folder" ]; then
-        e2e_fail "no $folder folder beside $BUILT_EXE"
-        exit 2
-    fi
-    rm -rf "${EXE%/*}/$folder" && cp -r "$BUILT/$folder" "${EXE%/*}/" || exit 2
-done
+e2e_beside_program plugins skins
 e2e_install_cleanup
 
 # pixels FILE WxH+X+Y KIND: how many pixels of the area are of the KIND: yellowish or cyanish
