@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,11 +57,7 @@ std::optional<std::vector<uint8_t>> ReadWhole(const char* path) {
     std::exit(counts.gaps > 0 ? ExitGaps : ExitRead);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
-    const std::vector<std::string> args(argv + 1, argv + argc);
+int Run(const std::vector<std::string>& args) {
     if (args.size() == 1 && args[0].rfind("--", 0) != 0) {
         auto bytes = ReadWhole(args[0].c_str());
         if (!bytes) return ExitFailed;
@@ -87,4 +84,19 @@ int main(int argc, char** argv) {
         return quillmap::WriteImage(document, number, args[3]) ? ExitRead : ExitFailed;
     }
     return Usage();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        // A file of millions of tiny fields can need more memory than the system gives: that is
+        // a failure to read it, said as such, not a crash.
+        std::cout.flush();
+        std::cerr << "quillmap-dump: out of memory\n";
+        return ExitFailed;
+    }
 }
