@@ -44,6 +44,8 @@ replacedtext DecodeReplaced(std::string_view payload) {
 
 void edithistory::Record(undokind kind, std::string_view text, int32_t from, int32_t to) {
     if (state_ == historystate::Undoing) return;
+    // Nothing is changed before every allocation has been made.
+    ReserveOneMore();
     undorec record;
     record.Kind = kind;
     record.To = {to, 0};
@@ -126,6 +128,12 @@ void edithistory::ReplaceNewestUndo(undorec record) {
     }
     undobytes_ += record.Size() - undolist_.back().Size();
     undolist_.back() = std::move(record);
+}
+
+void edithistory::ReserveOneMore() {
+    // Grown by doubling, as push_back would: one at a time would copy the lists at every edit.
+    for (forundo* list : {&undolist_, &redolist_})
+        if (list->size() == list->capacity()) list->reserve(std::max<size_t>(8, list->capacity() * 2));
 }
 
 void edithistory::Clear() {

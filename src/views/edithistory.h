@@ -78,6 +78,9 @@ public:
     undorec TakeNewestUndo();
     undorec TakeNewestRedo();
     void PushUndo(undorec record);
+    // Room for one more record on each list, so that the next Record, PushUndo or PushRedo needs
+    // no memory of its own and cannot fail after a record was taken off.
+    void ReserveOneMore();
     void PushRedo(undorec record);
     // An open record grows in place as the bytes typed over a selection arrive.
     void ReplaceNewestUndo(undorec record);

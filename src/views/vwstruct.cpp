@@ -90,10 +90,14 @@ int32_t vwstruct::ColumnCount() const { return std::max(1, Settings().ColumnCoun
 std::string vwstruct::GetLine(int32_t line) const { return rows_.GetLine(line, bytes_); }
 
 void vwstruct::RebuildRows() {
-    rows_.Build(*root_, DocumentLength(), ColumnCount());
+    // Built aside and swapped in: when memory runs out, the rows the view had stay.
+    rowtable rows;
+    rows.Build(*root_, DocumentLength(), ColumnCount());
+    std::vector<int64_t> tops(static_cast<size_t>(rows.EntryCount()) + 1);
+    std::swap(rows_, rows);
+    std::swap(blocktops_, tops);
     lastline_ = rows_.LastLine();
     const int32_t fieldline = Metrics().FieldLinePx;
-    blocktops_.resize(static_cast<size_t>(rows_.EntryCount()) + 1);
     blocktops_[0] = 0;
     for (int32_t k = 0; k < rows_.EntryCount(); ++k)
         blocktops_[k + 1] = blocktops_[k] + BlockHeight(k) + fieldline;

@@ -217,8 +217,15 @@ private:
     // Puts the new bytes in place of count bytes at offset and tells the tree: a recheck when
     // the count stays, else a rebuild from the offset. True when the layout may have changed.
     bool Splice(int32_t offset, int32_t count, std::string_view newbytes);
-    // Applies a byte edit taken from one history list and puts its inverse on the other.
-    void Reverse(undorec record, bool undoing);
+    // Applies the byte edit newest on one history list and moves its inverse to the other.
+    void Reverse(bool undoing);
+    // The bytes alone, with nothing after them told; allocates only before anything changes.
+    void PutBytes(int32_t offset, int32_t count, std::string_view newbytes);
+    // Memory ran out after newsize bytes at offset took the place of oldbytes: they go back, and
+    // the view is as ReparseFrom leaves it.
+    void TakeBack(int32_t offset, size_t newsize, std::string_view oldbytes, int32_t caret);
+    // The tree, the rows and the navigator made again from the bytes, the caret at a byte.
+    void ReparseFrom(int32_t caret);
     // A plug-in rewrote the document: the new bytes, a fresh parse and no history.
     void ReplaceDocument(const std::vector<std::string>& blocks);
     // The scroll y that brings a line's row just below the header.

@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cstring>
+#include <new>
+#include <utility>
 #include <typeinfo>
 
 #include "base/bytefile.h"
@@ -110,9 +112,15 @@ void vwstruct::ReplaceDocument(const std::vector<std::string>& blocks) {
     const int32_t caret = CaretLinear();
     std::vector<uint8_t> rewritten;
     for (const std::string& block : blocks) rewritten.insert(rewritten.end(), block.begin(), block.end());
-    bytes_ = std::move(rewritten);
+    std::swap(bytes_, rewritten);
     ++editcount_;
-    ReparseAll();
+    try {
+        ReparseAll();
+    } catch (const std::bad_alloc&) {
+        bytes_ = std::move(rewritten);
+        ReparseFrom(caret);
+        throw;
+    }
     History().Clear();
     PlaceCaretAt(std::min(caret, DocumentLength()));
     curdigit_ = anchordigit_ = 0;
@@ -122,19 +130,21 @@ void vwstruct::ReplaceDocument(const std::vector<std::string>& blocks) {
 
 bool vwstruct::Splice(int32_t offset, int32_t count, std::string_view newbytes) {
     const int32_t lastline = lastline_;
+    const int32_t caret = CaretLinear();
+    const std::string oldbytes(bytes_.begin() + offset, bytes_.begin() + offset + count);
+    PutBytes(offset, count, newbytes);
     ++editcount_;
-    const auto at = bytes_.begin() + offset;
-    int32_t recheck = 0;
-    if (static_cast<size_t>(count) == newbytes.size()) {
-        std::copy(newbytes.begin(), newbytes.end(), at);
-        recheck = count > 0 ? root_->Recheck(offset, count) : -1;
-    } else {
-        bytes_.erase(at, at + count);
-        bytes_.insert(bytes_.begin() + offset, newbytes.begin(), newbytes.end());
-        root_->RebuildFrom(offset);
-        recheck = offset;
+    int32_t recheck = offset;
+    try {
+        if (static_cast<size_t>(count) == newbytes.size())
+            recheck = count > 0 ? root_->Recheck(offset, count) : -1;
+        else
+            root_->RebuildFrom(offset);
+        RebuildRows();
+    } catch (const std::bad_alloc&) {
+        TakeBack(offset, newbytes.size(), oldbytes, caret);
+        throw;
     }
-    RebuildRows();
     return recheck >= 0 || lastline_ != lastline;
 }
 
@@ -142,16 +152,23 @@ bool vwstruct::ReplaceBytes(int32_t offset, int32_t count, std::string_view newb
                             int32_t caretafter) {
     offset = std::clamp(offset, 0, DocumentLength());
     count = std::clamp(count, 0, DocumentLength() - offset);
+    const int32_t caret = CaretLinear();
     std::string oldbytes(reinterpret_cast<const char*>(bytes_.data()) + offset, static_cast<size_t>(count));
     const bool changed = Splice(offset, count, newbytes);
-    PlaceCaretAt(caretafter);
-    RecordReplacement(offset, std::move(oldbytes), newbytes, caretstate, caretafter);
+    try {
+        PlaceCaretAt(caretafter);
+        RecordReplacement(offset, oldbytes, newbytes, caretstate, caretafter);
+    } catch (const std::bad_alloc&) {
+        TakeBack(offset, newbytes.size(), oldbytes, caret);
+        throw;
+    }
     return changed;
 }
 
 void vwstruct::RecordReplacement(int32_t offset, std::string oldbytes, std::string_view newbytes, uint8_t caretstate,
                                  int32_t caretafter) {
     edithistory& history = History();
+    history.ReserveOneMore();
     if (history.CanUndo() && history.UndoList().back().Kind == undokind::OpenRecord) {
         undorec open = history.UndoList().back();
         bytesreplaced edit = DecodeBytesReplaced(open.Text);
@@ -175,29 +192,42 @@ void vwstruct::RecordReplacement(int32_t offset, std::string oldbytes, std::stri
                    caretafter);
 }
 
-void vwstruct::Reverse(undorec record, bool undoing) {
+void vwstruct::Reverse(bool undoing) {
+    const undorec& record = undoing ? UndoList().back() : RedoList().back();
     const bytesreplaced edit = DecodeBytesReplaced(record.Text);
-    const int32_t offset = std::clamp(edit.offset, 0, DocumentLength());
-    const int32_t count = std::clamp(static_cast<int32_t>(edit.newbytes.size()), 0, DocumentLength() - offset);
-    Splice(offset, count, edit.oldbytes);
-    PlaceCaretAt(record.From.x);
-    // The caret comes back onto the digit and into the area it had before the edit.
-    curdigit_ = DigitBefore(edit.caretstate);
-    anchordigit_ = curdigit_;
-    incodes_ = quillmap::InCodes(edit.caretstate);
-    if (!incodes_) EnterValueText();
-    CalcCaretPixels();
-    EnsureCaretVisible();
-
     undorec inverse;
     inverse.Kind = undokind::BytesReplaced;
     inverse.Text = EncodeBytesReplaced(Inverse(edit));
     inverse.From = record.To;
     inverse.To = record.From;
-    if (undoing)
+    const int32_t caretafter = record.From.x;
+    // Whatever can run out of memory comes before the record leaves its list.
+    History().ReserveOneMore();
+    const int32_t caret = CaretLinear();
+    const int32_t offset = std::clamp(edit.offset, 0, DocumentLength());
+    const int32_t count = std::clamp(static_cast<int32_t>(edit.newbytes.size()), 0, DocumentLength() - offset);
+    const std::string replaced(bytes_.begin() + offset, bytes_.begin() + offset + count);
+    Splice(offset, count, edit.oldbytes);
+    try {
+        PlaceCaretAt(caretafter);
+        // The caret comes back onto the digit and into the area it had before the edit.
+        curdigit_ = DigitBefore(edit.caretstate);
+        anchordigit_ = curdigit_;
+        incodes_ = quillmap::InCodes(edit.caretstate);
+        if (!incodes_) EnterValueText();
+        CalcCaretPixels();
+        EnsureCaretVisible();
+    } catch (const std::bad_alloc&) {
+        TakeBack(offset, edit.oldbytes.size(), replaced, caret);
+        throw;
+    }
+    if (undoing) {
+        History().TakeNewestUndo();
         History().PushRedo(std::move(inverse));
-    else
+    } else {
+        History().TakeNewestRedo();
         History().PushUndo(std::move(inverse));
+    }
 }
 
 void vwstruct::Undo() {
@@ -208,7 +238,7 @@ void vwstruct::Undo() {
         vwcommon::Undo();
         return;
     }
-    Reverse(History().TakeNewestUndo(), true);
+    Reverse(true);
 }
 
 void vwstruct::Redo() {
@@ -217,7 +247,7 @@ void vwstruct::Redo() {
         vwcommon::Redo();
         return;
     }
-    Reverse(History().TakeNewestRedo(), false);
+    Reverse(false);
 }
 
 }  // namespace quillmap

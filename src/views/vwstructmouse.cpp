@@ -1,6 +1,7 @@
 // The mouse in the structure view: clicks and drags put the caret on a digit, the boxes open and
 // close fields. x and y come in the view's own coordinates (window + scroll - margins).
 #include <algorithm>
+#include <new>
 
 #include "base/settings.h"
 #include "views/fieldboxes.h"
@@ -30,7 +31,13 @@ bool vwstruct::ClickBoxes(int32_t entry, int64_t x, int64_t y) {
     const int32_t caret = CaretLinear();
     const int32_t anchor = AnchorEnd().byte;
     target->SetExpanded(hit == boxhit::expand);
-    RebuildRows();
+    try {
+        RebuildRows();
+    } catch (const std::bad_alloc&) {
+        // The rows of a container too large to show: it stays as it was.
+        target->SetExpanded(hit != boxhit::expand);
+        throw;
+    }
     // Caret and anchor keep their bytes; a caret in a value text comes back to the codes.
     PlaceCaretAt(anchor);
     const textpos at = LinearToPosition(caret);

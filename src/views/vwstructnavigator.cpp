@@ -1,6 +1,8 @@
 // The structure view's side of the navigator: showing and hiding it, and moving to the field
 // the user picked in it.
 #include <algorithm>
+#include <new>
+#include <vector>
 
 #include "views/vwstruct.h"
 
@@ -24,17 +26,23 @@ void vwstruct::ShowNavigator(bool shown) {
 }
 
 void vwstruct::Reveal(pole& field) {
-    bool opened = false;
+    std::vector<cont*> opened;
     for (cont* up = field.Parent(); up && up != root_.get() && !up->Expanded(); up = up->Parent()) {
+        opened.push_back(up);
         up->SetExpanded(true);
-        opened = true;
     }
     // An open container has no row of its own: its first row is its first child's.
     pole* target = &field;
-    while (!opened && target->IsContainer() && static_cast<cont*>(target)->Expanded() &&
+    while (opened.empty() && target->IsContainer() && static_cast<cont*>(target)->Expanded() &&
            static_cast<cont*>(target)->ChildCount() > 0)
         target = &static_cast<cont*>(target)->Child(0);
-    RebuildRows();
+    try {
+        RebuildRows();
+    } catch (const std::bad_alloc&) {
+        // The containers stay closed when their rows do not fit in memory.
+        for (cont* up : opened) up->SetExpanded(false);
+        throw;
+    }
     int32_t start = std::max(0, target->Start());
     for (int32_t entry = 0; entry < rows_.EntryCount(); ++entry)
         if (rows_.Field(entry) == target) start = rows_.Start(entry);
