@@ -10,8 +10,10 @@
 #include "app/tform1.h"
 #include "base/cp1251.h"
 #include "base/settings.h"
+#include "platform/eventguard.h"
 #include "platform/headless/headlessapplication.h"
 #include "platform/headless/headlesssystem.h"
+#include "support/allocationlimit.h"
 #include "support/corpus.h"
 #include "support/scratchfolder.h"
 #include "support/settingsguard.h"
@@ -67,6 +69,51 @@ TEST_F(filecommands, OpeningFromTheDialogShowsTheFileUnderItsName) {
     form.OpenCommand();
     EXPECT_EQ(system.Beeps(), beeps + 1);
     EXPECT_EQ(form.DocumentName(), path);
+}
+
+TEST_F(filecommands, AFileThatDoesNotFitInMemoryLeavesTheDocumentShownAndSaysSo) {
+    const std::string first = (folder / "welcome2.gif").string();
+    app.QueueFileAnswer(first);
+    form.OpenCommand();
+    ASSERT_EQ(form.DocumentName(), first);
+    fs::copy_file(testing::CorpusDir() / "porsche.gif", folder / "porsche.gif", fs::copy_options::overwrite_existing);
+    const std::string second = (folder / "porsche.gif").string();
+    const auto secondlength = static_cast<int32_t>(fs::file_size(folder / "porsche.gif"));
+    int refused = 0;
+    // Allocations failing ever further into "Открыть...", delivered as the system delivers the
+    // command, until it gets through.
+    for (int64_t n = 1;; n += 1 + n / 8) {
+        SCOPED_TRACE("allocation " + std::to_string(n));
+        std::string told;
+        app.QueueModalAnswer([&told](platform::headlessdialogform& box) {
+            told = Cp1251ToUtf8(box.Caption());
+            box.ClickButton(0);
+        });
+        app.QueueFileAnswer(second);
+        {
+            testing::allocationlimit limit(n);
+            platform::DeliverEvent([&] { form.OpenCommand(); });
+            if (!limit.Struck()) break;
+        }
+        // Either the first file is still shown whole, or the second one is, each under its name.
+        if (form.DocumentName() == first) {
+            ++refused;
+            EXPECT_EQ(told, testing::Utf8(u8"Не хватает памяти"));
+            EXPECT_EQ(window.Caption(), "welcome2.gif - Quillmap");
+            EXPECT_EQ(form.View().DocumentLength(), 36832);
+            EXPECT_GT(form.View().Root().ChildCount(), 3);
+            continue;
+        }
+        EXPECT_EQ(form.DocumentName(), second);
+        EXPECT_EQ(window.Caption(), "porsche.gif - Quillmap");
+        EXPECT_EQ(form.View().DocumentLength(), secondlength);
+        // Back to the first for the next round.
+        app.QueueFileAnswer(first);
+        form.OpenCommand();
+        ASSERT_EQ(form.DocumentName(), first);
+    }
+    EXPECT_GT(refused, 10);
+    EXPECT_EQ(form.DocumentName(), second);
 }
 
 TEST_F(filecommands, AFileTooLargeToLoadOpensAsAnEmptyDocumentUnderItsName) {

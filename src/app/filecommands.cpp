@@ -1,7 +1,9 @@
 // The main window's commands on the document as a whole: new, open, save, save as, exit, help.
 #include <array>
 #include <memory>
+#include <new>
 #include <string>
+#include <utility>
 
 #include "app/appearance.h"
 #include "app/filecommandtexts.h"
@@ -32,14 +34,23 @@ void Tform1::ShowError(std::string_view text) {
     EndDialog();
 }
 
-void Tform1::ReplaceView(std::unique_ptr<vwgif> view) {
+std::unique_ptr<vwgif> Tform1::ReplaceView(std::unique_ptr<vwgif> view) {
     HideCaret();
-    view_ = std::move(view);
-    viewactions_->Rebind(view_->PopupItems());
-    menu_->UpdateUndoRedo(false, false);
-    vscroll_->SetPosition(0);
-    hscroll_->SetPosition(0);
-    Layout(window_->ClientSize());
+    std::unique_ptr<vwgif> old = std::exchange(view_, std::move(view));
+    try {
+        viewactions_->Rebind(view_->PopupItems());
+        menu_->UpdateUndoRedo(false, false);
+        vscroll_->SetPosition(0);
+        hscroll_->SetPosition(0);
+        Layout(window_->ClientSize());
+    } catch (const std::bad_alloc&) {
+        // The window keeps the view it had.
+        view_ = std::move(old);
+        viewactions_->Rebind(view_->PopupItems());
+        Layout(window_->ClientSize());
+        throw;
+    }
+    return old;
 }
 
 bool Tform1::ConfirmDiscard() {
@@ -107,6 +118,9 @@ bool Tform1::OpenOrBeep(const std::string& path) {
     } catch (const bytefileerror&) {
         system_.Beep();
         return false;
+    } catch (const std::bad_alloc&) {
+        OnOutOfMemory();
+        return false;
     }
 }
 
@@ -115,32 +129,54 @@ void Tform1::OpenDocument(const std::string& path) {
     // still does, empty, with a message.
     TestReadable(Cp1251Path(path));
     const std::string title = FileNameOf(path) + CaptionSuffix;
+    const uint32_t identity = FileIdentity(path);
     // One file, one window: a copy that shows it already comes forward instead.
-    if (app_.BringForwardOtherWindow(title, FileIdentity(path), *window_)) return;
-    documentname_ = path;
-    const winposit* pinned = FindPinned(state_.pinned, path);
-    const uint8_t encoding = pinned ? pinned->encoding : state_.defaults.encoding;
-    // Copied: applying the appearance may run commands that record it.
-    ApplyAppearance(pinned ? *pinned : winposit(state_.defaults), pinned != nullptr);
-    // Chosen before the view is made, which starts with it.
-    ApplyStoredEncoding(encoding);
-    const uint32_t started = system_.TickCount();
-    std::unique_ptr<vwgif> view = MakeView();
+    if (app_.BringForwardOtherWindow(title, identity, *window_)) return;
+    // What comes back when memory runs out on the way: the document shown stays, under its name
+    // and in its appearance, and the old view is kept until the new one is in place.
+    winposit previous;
+    RecordAppearance(previous);
+    const uint8_t previousencoding = CheckedEncoding();
+    const std::string previouscaption = window_->Caption();
+    std::string name = path;
+    std::string folder = FolderOf(path);
+    const std::string previousname = std::exchange(documentname_, std::move(name));
+    std::unique_ptr<vwgif> old;
     try {
-        view->LoadFromFile(path);
-    } catch (const std::exception&) {
-        view = MakeView();
-        system_.Beep();
-        ShowError(LoadFailedMessage);
+        const winposit* pinned = FindPinned(state_.pinned, path);
+        const uint8_t encoding = pinned ? pinned->encoding : state_.defaults.encoding;
+        // Copied: applying the appearance may run commands that record it.
+        ApplyAppearance(pinned ? *pinned : winposit(state_.defaults), pinned != nullptr);
+        // Chosen before the view is made, which starts with it.
+        ApplyStoredEncoding(encoding);
+        const uint32_t started = system_.TickCount();
+        std::unique_ptr<vwgif> view;
+        try {
+            view = MakeView();
+            view->LoadFromFile(path);
+        } catch (const std::bad_alloc&) {
+            throw;  // not a file that cannot be read: the document shown stays
+        } catch (const std::exception&) {
+            view = MakeView();
+            system_.Beep();
+            ShowError(LoadFailedMessage);
+        }
+        opentime_ = static_cast<int32_t>(system_.TickCount() - started);
+        old = ReplaceView(std::move(view));
+        RestoreRecentCaret(path);
+        SetCaption(title);
+        window_->SetUserData(identity);
+    } catch (const std::bad_alloc&) {
+        documentname_ = previousname;
+        if (old) ReplaceView(std::move(old));
+        ApplyAppearance(previous, true);
+        ApplyStoredEncoding(previousencoding);
+        SetCaption(previouscaption);
+        throw;
     }
-    opentime_ = static_cast<int32_t>(system_.TickCount() - started);
-    ReplaceView(std::move(view));
-    RestoreRecentCaret(path);
     modified_ = false;
-    SetCaption(title);
-    opendialog_.folder = FolderOf(path);
-    savedialog_.filename = path;
-    window_->SetUserData(FileIdentity(path));
+    opendialog_.folder = std::move(folder);
+    savedialog_.filename = documentname_;
 }
 
 void Tform1::Save() {

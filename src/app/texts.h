@@ -35,6 +35,12 @@ inline constexpr char StateNotSavedText[] =
     "Я не смог записать настройки в файл data.dat в папке программы. Извините, но при следующем запуске "
     "будут действовать прежние настройки.";
 
+// When memory runs out in the middle of a command, which is then undone.
+inline constexpr char OutOfMemoryTitle[] = "Не хватает памяти";
+inline constexpr char OutOfMemoryText[] =
+    "Для этого действия не хватило памяти, и я его не выполнил: документ остался таким, каким был. "
+    "Попробуйте закрыть другие программы или закрыть раскрытые блоки.";
+
 inline constexpr char OpenDialogTitle[] = "Открыть файл";
 inline constexpr char SaveDialogTitle[] = "Сохранить как...";
 inline constexpr char FileFilter[] = "Картинки gif|*.gif|Все файлы|*.*";

@@ -8,6 +8,7 @@
 #include "base/rounding.h"
 #include "base/settings.h"
 #include "dialogs/popupstyle.h"
+#include "platform/eventguard.h"
 
 namespace quillmap {
 
@@ -56,9 +57,13 @@ Tform1::Tform1(platform::application& app, platform::system& system)
     state_.recent.assign(static_cast<size_t>(Settings().MaxRecentListLen), std::string());
     state_.positions.assign(state_.recent.size(), recentposition{});
     Layout(window_->ClientSize());
+    platform::SetOutOfMemoryHandler([this] { OnOutOfMemory(); });
 }
 
-Tform1::~Tform1() { window_->Disconnect(); }
+Tform1::~Tform1() {
+    platform::SetOutOfMemoryHandler(nullptr);
+    window_->Disconnect();
+}
 
 std::unique_ptr<vwgif> Tform1::MakeView() {
     auto view = std::make_unique<vwgif>(bitmap_->Canvas(), system_);

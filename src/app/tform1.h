@@ -320,10 +320,13 @@ private:
     taskbarhandlers TaskbarHandlers();
     // After undo or redo: the modified mark, the menu, the bars and the picture.
     void AfterHistoryStep();
+    // Memory ran out inside a command, which the view has undone: the window follows the
+    // document again, and a message says what happened.
+    void OnOutOfMemory();
     // After a view action ran.
     void ViewActionDone(bool changed);
-    // A fresh view with the window's sizes, scrolled to the top.
-    void ReplaceView(std::unique_ptr<vwgif> view);
+    // A fresh view with the window's sizes, scrolled to the top; the old one is handed back.
+    std::unique_ptr<vwgif> ReplaceView(std::unique_ptr<vwgif> view);
     void SetCaption(const std::string& caption);
     // Lets the document information go, though only once the message that one of its own
     // handlers is running has been handled.

@@ -5,10 +5,12 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/eventguard.h"
 #include "platform/win32/textcodec.h"
 #include "platform/win32/win32application.h"
 #include "platform/win32/win32bitmap.h"
@@ -442,6 +444,33 @@ void ChecksOfPostedTasks(win32::win32application& app) {
           order == std::vector<int>{1, 2});
 }
 
+// A window whose key handler runs out of memory.
+class hungrywindow final : public platform::windowevents {
+public:
+    void OnPaint(platform::canvas&) override {}
+    void OnResize(platform::extent) override {}
+    void OnClose() override {}
+    void OnKeyDown(uint16_t, uint8_t) override { throw std::bad_alloc(); }
+};
+
+// Memory running out in a handler ends the handler, not the program, and the program is told:
+// std::bad_alloc never unwinds through the system's code.
+void ChecksOfMemoryRunningOut(win32::win32application& app) {
+    int told = 0;
+    platform::SetOutOfMemoryHandler([&told] { ++told; });
+    hungrywindow hungry;
+    platform::formdesign design;
+    design.caption = "Hungry";
+    design.client = {200, 100};
+    const auto form = app.CreateForm(design, hungry);
+    SendMessageW(static_cast<win32::win32window&>(*form).Handle(), WM_KEYDOWN, 'A', 1);
+    Check("a window's handler out of memory is ended there and reported", told == 1);
+    app.Post([] { throw std::bad_alloc(); });
+    Pump();
+    Check("and so is a posted task's", told == 2);
+    platform::SetOutOfMemoryHandler(nullptr);
+}
+
 // A fault in a library's code ends its call, not the program; the program's own exceptions pass.
 void ChecksOfFaultGuard(win32::win32application& app) {
     volatile int* nowhere = nullptr;
@@ -772,6 +801,7 @@ int main() {
     ChecksOfCheckLists(app);
     ChecksOfMouseAndEditChanges(app);
     ChecksOfPostedTasks(app);
+    ChecksOfMemoryRunningOut(app);
     ChecksOfFaultGuard(app);
     ChecksOfLibraries(app);
     ChecksOfNameConversion();

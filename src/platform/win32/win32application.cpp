@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "platform/eventguard.h"
 #include "platform/win32/faultguard.h"
 #include "platform/win32/textcodec.h"
 #include "platform/win32/win32filedialog.h"
@@ -168,7 +169,7 @@ void win32application::OpenWithShell(std::string_view target, std::string_view f
 
 LRESULT CALLBACK win32application::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == PostedTaskMessage) {
-        if (auto* self = reinterpret_cast<win32application*>(GetWindowLongPtrW(window, OwnerSlot))) self->RunPostedTask();
+        if (auto* self = reinterpret_cast<win32application*>(GetWindowLongPtrW(window, OwnerSlot))) platform::DeliverEvent([self] { self->RunPostedTask(); });
         return 0;
     }
     return DefWindowProcW(window, message, wparam, lparam);

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "platform/eventguard.h"
 #include "platform/radiorun.h"
 #include "platform/win32/dchandle.h"
 #include "platform/win32/gdicanvas.h"
@@ -575,7 +576,8 @@ LRESULT CALLBACK win32dialogform::ButtonProcedure(HWND button, UINT message, WPA
         }
         if (message == WM_CHAR) {
             // Enter on a push button has clicked it, and is done.
-            if (wparam != L'\r' || !IsPushButton(button)) self->KeyPreview(static_cast<wchar_t>(wparam));
+            if (wparam != L'\r' || !IsPushButton(button))
+                platform::DeliverEvent([&] { self->KeyPreview(static_cast<wchar_t>(wparam)); });
             // Esc may have destroyed the window with this button.
             if (wparam == L'\r' || wparam == VK_ESCAPE || wparam == L'\t' || !IsWindow(button)) {
                 return 0;
@@ -645,7 +647,7 @@ LRESULT CALLBACK win32dialogform::CheckListProcedure(HWND list, UINT message, WP
         }
         if (message == WM_CHAR) {
             // The list toggles an item on Space's key press; its characters are the window's.
-            self->KeyPreview(static_cast<wchar_t>(wparam));
+            platform::DeliverEvent([&] { self->KeyPreview(static_cast<wchar_t>(wparam)); });
             // Esc may have destroyed the window with this list; Enter and Tab are not for searching.
             if (wparam == L'\r' || wparam == VK_ESCAPE || wparam == L'\t' || !IsWindow(list)) {
                 return 0;
@@ -664,7 +666,9 @@ LRESULT CALLBACK win32dialogform::Procedure(HWND window, UINT message, WPARAM wp
     if (self == nullptr) {
         return DefWindowProcW(window, message, wparam, lparam);
     }
-    return self->Handle(window, message, wparam, lparam);
+    LRESULT result = 0;
+    if (platform::DeliverEvent([&] { result = self->Handle(window, message, wparam, lparam); })) return result;
+    return DefWindowProcW(window, message, wparam, lparam);
 }
 
 LRESULT win32dialogform::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

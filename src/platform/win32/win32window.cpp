@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "platform/eventguard.h"
 #include "platform/win32/dchandle.h"
 #include "platform/win32/gdicanvas.h"
 #include "platform/win32/win32controls.h"
@@ -179,7 +180,9 @@ LRESULT CALLBACK win32window::Procedure(HWND window, UINT message, WPARAM wparam
     if (self == nullptr) {
         return DefWindowProcW(window, message, wparam, lparam);
     }
-    return self->Handle(window, message, wparam, lparam);
+    LRESULT result = 0;
+    if (platform::DeliverEvent([&] { result = self->Handle(window, message, wparam, lparam); })) return result;
+    return DefWindowProcW(window, message, wparam, lparam);
 }
 
 LRESULT win32window::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
