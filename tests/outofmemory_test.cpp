@@ -9,28 +9,18 @@
 #include <vector>
 
 #include "base/settings.h"
-#include "platform/headless/headlesscanvas.h"
-#include "platform/headless/headlesssystem.h"
 #include "support/allocationlimit.h"
 #include "support/gifbytes.h"
+#include "support/gifview.h"
 #include "support/settingsguard.h"
 #include "support/treetext.h"
 #include "views/bytesreplaced.h"
 #include "views/phrasefinder.h"
-#include "views/vwgif.h"
 
 namespace quillmap::testing {
 namespace {
 
-struct document {
-    explicit document(const std::vector<uint8_t>& bytes) {
-        view.AppendBytes(bytes.data(), static_cast<int32_t>(bytes.size()));
-        view.ReparseAll();
-    }
-    platform::headlesscanvas canvas;
-    platform::headlesssystem system;
-    vwgif view{canvas, system};
-};
+using document = gifview;
 
 // The tree, the entries of the rows and the history's sizes.
 std::string State(const vwgif& view) {

@@ -7,9 +7,8 @@
 #include <vector>
 
 #include "base/settings.h"
-#include "platform/headless/headlesscanvas.h"
-#include "platform/headless/headlesssystem.h"
 #include "support/corpus.h"
+#include "support/gifview.h"
 #include "support/settingsguard.h"
 #include "support/treetext.h"
 #include "views/vwgif.h"
@@ -17,16 +16,11 @@
 namespace quillmap::testing {
 namespace {
 
-struct document {
-    explicit document(const std::vector<uint8_t>& bytes) {
-        view.AppendBytes(bytes.data(), static_cast<int32_t>(bytes.size()));
-        view.ReparseAll();
+struct document : gifview {
+    explicit document(const std::vector<uint8_t>& bytes) : gifview(bytes) {
         view.SetClientWidth(800);
         view.SetClientHeight(400);
     }
-    platform::headlesscanvas canvas;
-    platform::headlesssystem system;
-    vwgif view{canvas, system};
 };
 
 // The replacements as a user makes them one at a time: the selection deleted, the replacement

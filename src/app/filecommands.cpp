@@ -34,6 +34,15 @@ void Tform1::ShowError(std::string_view text) {
     EndDialog();
 }
 
+void Tform1::ShowMessage(std::string_view title, std::string_view text) {
+    AnchorAtMainWindow(*window_);
+    const std::array<std::string, 1> captions{InfoButton};
+    const auto message = CreateMessageWindow(app_, system_, title, std::string(text), captions);
+    BeginDialog();
+    message->ShowModal();
+    EndDialog();
+}
+
 std::unique_ptr<vwgif> Tform1::ReplaceView(std::unique_ptr<vwgif> view) {
     HideCaret();
     std::unique_ptr<vwgif> old = std::exchange(view_, std::move(view));

@@ -1,12 +1,7 @@
 // The main window when memory ran out inside a command: the view has put its document back as it
 // was; the window shows it again and says so.
-#include <array>
-#include <string>
-
 #include "app/texts.h"
 #include "app/tform1.h"
-#include "dialogs/mesokno.h"
-#include "dialogs/referencepoint.h"
 
 namespace quillmap {
 
@@ -17,12 +12,7 @@ void Tform1::OnOutOfMemory() {
     UpdateVScroll();
     UpdateHScroll();
     SyncScrollBars();
-    AnchorAtMainWindow(*window_);
-    const std::array<std::string, 1> captions{InfoButton};
-    const auto message = CreateMessageWindow(app_, system_, OutOfMemoryTitle, OutOfMemoryText, captions);
-    BeginDialog();
-    message->ShowModal();
-    EndDialog();
+    ShowMessage(OutOfMemoryTitle, OutOfMemoryText);
 }
 
 }  // namespace quillmap

@@ -1,13 +1,10 @@
 // What the program remembers between runs: data.dat read at start and written at the end.
-#include <array>
 #include <filesystem>
 
 #include "app/texts.h"
 #include "app/tform1.h"
 #include "base/safewrite.h"
 #include "base/settings.h"
-#include "dialogs/mesokno.h"
-#include "dialogs/referencepoint.h"
 
 namespace quillmap {
 
@@ -114,12 +111,7 @@ void Tform1::SaveState() {
         });
     } catch (const std::exception&) {
         // The old state file stays; the program still ends.
-        AnchorAtMainWindow(*window_);
-        const std::array<std::string, 1> captions{InfoButton};
-        const auto message = CreateMessageWindow(app_, system_, StateNotSavedTitle, StateNotSavedText, captions);
-        BeginDialog();
-        message->ShowModal();
-        EndDialog();
+        ShowMessage(StateNotSavedTitle, StateNotSavedText);
     }
 }
 

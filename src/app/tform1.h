@@ -320,6 +320,8 @@ private:
     taskbarhandlers TaskbarHandlers();
     // After undo or redo: the modified mark, the menu, the bars and the picture.
     void AfterHistoryStep();
+    // The program's message window with the one button "ОК", beside the main window, waited for.
+    void ShowMessage(std::string_view title, std::string_view text);
     // Memory ran out inside a command, which the view has undone: the window follows the
     // document again, and a message says what happened.
     void OnOutOfMemory();
