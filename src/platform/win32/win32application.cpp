@@ -169,7 +169,8 @@ void win32application::OpenWithShell(std::string_view target, std::string_view f
 
 LRESULT CALLBACK win32application::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == PostedTaskMessage) {
-        if (auto* self = reinterpret_cast<win32application*>(GetWindowLongPtrW(window, OwnerSlot))) platform::DeliverEvent([self] { self->RunPostedTask(); });
+        if (auto* self = reinterpret_cast<win32application*>(GetWindowLongPtrW(window, OwnerSlot)))
+            platform::DeliverEvent([self] { self->RunPostedTask(); });
         return 0;
     }
     return DefWindowProcW(window, message, wparam, lparam);
