@@ -13,14 +13,15 @@ e2e_begin --exe-must-exist "EXE OUTDIR GIF" 3 "$@"
 GIF=$3
 TOP=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$(dirname "$(dirname "$BUILT_EXE")")
-VERSION=$(sed -n 's/.*ProgramVersion = "\([^"]*\)".*/\1/p' "$TOP/src/base/version.h")
-FOLDER="quillmap-$VERSION"
 
 rm -rf "$OUTDIR/dist" "$OUTDIR/unpacked"
 if ! "$TOP/scripts/package.sh" --no-build "$BUILD" "$OUTDIR/dist" >"$OUTDIR/package.log" 2>&1; then
     e2e_fail "scripts/package.sh failed: $(cat "$OUTDIR/package.log")"
     exit 1
 fi
+# The zips are named after the folder they hold, quillmap-VERSION.
+FOLDER=$(basename "$(grep -- '-win64\.zip$' "$OUTDIR/package.log")" -win64.zip)
+VERSION=${FOLDER#quillmap-}
 
 # The files every zip holds, whatever its architecture.
 expected_files() {

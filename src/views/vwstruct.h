@@ -214,9 +214,10 @@ protected:
     popuphost* Popups() const { return popups_; }
 
 private:
-    // Puts the new bytes in place of count bytes at offset and tells the tree: a recheck when
-    // the count stays, else a rebuild from the offset. True when the layout may have changed.
-    bool Splice(int32_t offset, int32_t count, std::string_view newbytes);
+    // Puts the new bytes in place of the old ones at offset (the caller's copy of what is there)
+    // and tells the tree: a recheck when the count stays, else a rebuild from the offset. True
+    // when the layout may have changed.
+    bool Splice(int32_t offset, std::string_view oldbytes, std::string_view newbytes);
     // Applies the byte edit newest on one history list and moves its inverse to the other.
     void Reverse(bool undoing);
     // The bytes alone, with nothing after them told; allocates only before anything changes.

@@ -128,10 +128,10 @@ void vwstruct::ReplaceDocument(const std::vector<std::string>& blocks) {
     EnsureCaretVisible();
 }
 
-bool vwstruct::Splice(int32_t offset, int32_t count, std::string_view newbytes) {
+bool vwstruct::Splice(int32_t offset, std::string_view oldbytes, std::string_view newbytes) {
     const int32_t lastline = lastline_;
     const int32_t caret = CaretLinear();
-    const std::string oldbytes(bytes_.begin() + offset, bytes_.begin() + offset + count);
+    const auto count = static_cast<int32_t>(oldbytes.size());
     PutBytes(offset, count, newbytes);
     ++editcount_;
     int32_t recheck = offset;
@@ -154,7 +154,7 @@ bool vwstruct::ReplaceBytes(int32_t offset, int32_t count, std::string_view newb
     count = std::clamp(count, 0, DocumentLength() - offset);
     const int32_t caret = CaretLinear();
     std::string oldbytes(reinterpret_cast<const char*>(bytes_.data()) + offset, static_cast<size_t>(count));
-    const bool changed = Splice(offset, count, newbytes);
+    const bool changed = Splice(offset, oldbytes, newbytes);
     try {
         PlaceCaretAt(caretafter);
         RecordReplacement(offset, oldbytes, newbytes, caretstate, caretafter);
@@ -207,7 +207,7 @@ void vwstruct::Reverse(bool undoing) {
     const int32_t offset = std::clamp(edit.offset, 0, DocumentLength());
     const int32_t count = std::clamp(static_cast<int32_t>(edit.newbytes.size()), 0, DocumentLength() - offset);
     const std::string replaced(bytes_.begin() + offset, bytes_.begin() + offset + count);
-    Splice(offset, count, edit.oldbytes);
+    Splice(offset, replaced, edit.oldbytes);
     try {
         PlaceCaretAt(caretafter);
         // The caret comes back onto the digit and into the area it had before the edit.
