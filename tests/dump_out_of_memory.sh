@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# quillmap-dump out of memory: a legal GIF whose image data are four million one-byte sub-blocks
-# (eight million fields) is read in full without a limit, and under a limit of address space too
-# small for its fields it says so and exits with 2, rather than aborting.
+# quillmap-dump out of memory: a legal GIF of 64 MB whose image data are 32 million one-byte
+# sub-blocks is read in full without a limit, and under a limit of address space too small for its
+# bytes and sizes together it says so and exits with 2, rather than aborting.
 # Usage: dump_out_of_memory.sh QUILLMAP_DUMP WORKDIR
 set -u
 dump=$1
 mkdir -p "$2" && gif="$2/onebyte.gif"
 python3 - "$gif" <<'PYTHON'
 import sys
-subblocks = 4_000_000
+subblocks = 32_000_000
 with open(sys.argv[1], "wb") as out:
     out.write(b"GIF89a" + bytes([1, 0, 1, 0, 0x80, 0, 0]) + bytes(6))  # 1x1, two colours
     out.write(b"," + bytes([0, 0, 0, 0, 1, 0, 1, 0, 0]) + bytes([2]))  # the image, code size 2
@@ -16,16 +16,16 @@ with open(sys.argv[1], "wb") as out:
 PYTHON
 status=0
 "$dump" --summary "$gif" >"$2/full.txt" 2>&1 || status=$?
-if [ "$status" -ne 0 ] || ! grep -q '^sub-blocks: 4000000$' "$2/full.txt"; then
+if [ "$status" -ne 0 ] || ! grep -q '^sub-blocks: 32000000$' "$2/full.txt"; then
     echo "FAIL: without a limit the file reads whole (status $status):" >&2
     cat "$2/full.txt" >&2
     exit 1
 fi
 status=0
-(ulimit -v 300000 && exec "$dump" --summary "$gif") >"$2/limited.txt" 2>"$2/limited.err" || status=$?
+(ulimit -v 100000 && exec "$dump" --summary "$gif") >"$2/limited.txt" 2>"$2/limited.err" || status=$?
 if [ "$status" -ne 2 ] || ! grep -qx 'quillmap-dump: out of memory' "$2/limited.err"; then
-    echo "FAIL: under 300 MB of address space: status $status (want 2), said:" >&2
+    echo "FAIL: under 100 MB of address space: status $status (want 2), said:" >&2
     cat "$2/limited.err" >&2
     exit 1
 fi
-echo "ok: read whole without a limit; under 300 MB: status 2, \"$(cat "$2/limited.err")\""
+echo "ok: read whole without a limit; under 100 MB: status 2, \"$(cat "$2/limited.err")\""

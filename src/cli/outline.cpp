@@ -13,7 +13,7 @@ namespace quillmap {
 namespace {
 
 // Walks the tree in document order, telling the visitor of every field and of every gap between
-// the leaves.
+// the leaves. A run's fields lie end to end from its first, so only the first can follow a gap.
 template <class Visitor>
 void Walk(const pole& field, const pole* previous, int depth, int32_t& covered, const gifcont& root, Visitor& visit) {
     const auto* container = field.IsContainer() ? static_cast<const cont*>(&field) : nullptr;
@@ -23,8 +23,13 @@ void Walk(const pole& field, const pole* previous, int depth, int32_t& covered, 
     }
     visit.Field(field, previous, depth);
     if (!container) return;
-    for (int32_t i = 0; i < container->ChildCount(); ++i)
+    for (int32_t i = 0; i < container->ObjectCount(); ++i)
         Walk(container->Child(i), i > 0 ? &container->Child(i - 1) : nullptr, depth + 1, covered, root, visit);
+    if (!container->Run()) return;
+    const int32_t first = container->ObjectCount();
+    if (container->ChildStart(first) > covered) visit.Gap(covered, container->ChildStart(first), depth + 1, root);
+    covered = std::max(covered, container->ChildEnd(container->ChildCount() - 1));
+    visit.Run(*container, depth + 1);
 }
 
 template <class Visitor>
@@ -48,6 +53,12 @@ struct counting {
         // A data sub-block is what follows a size.
         if (previous && previous->Kind() == fieldkind::counter && field.Kind() != fieldkind::counter)
             ++counts.subblocks;
+    }
+    // A block's sub-blocks: sizes, each but the last followed by its data.
+    void Run(const cont& container, int) {
+        const int32_t fields = container.Run()->Count();
+        counts.fields += fields;
+        counts.subblocks += fields / 2;
     }
     void Gap(int32_t, int32_t, int, const gifcont&) { ++counts.gaps; }
 };
@@ -111,6 +122,17 @@ struct printing {
 
     void Field(const pole& field, const pole* previous, int depth) {
         counter.Field(field, previous, depth);
+        Print(field, depth);
+    }
+    // Each field of a run is made, written and dropped in turn.
+    void Run(const cont& container, int depth) {
+        counter.Run(container, depth);
+        for (int32_t i = container.ObjectCount(); i < container.ChildCount(); ++i) {
+            Print(container.Child(i), depth);
+            container.ForgetRunFields();
+        }
+    }
+    void Print(const pole& field, int depth) {
         out << Indent(depth) << field.Start() << " +" << field.Length() << ' ' << Cp1251ToUtf8(field.Title());
         const std::string value = ValueOf(field);
         if (!value.empty()) out << " = " << value;

@@ -7,7 +7,7 @@
 #include "gif/gifcont.h"
 #include "gif/gifextension.h"
 #include "gif/gifimage.h"
-#include "gif/gifsubblock.h"
+#include "gif/subblockchain.h"
 #include "gif/giftexts.h"
 #include "gif/giftitles.h"
 #include "model/danye.h"
@@ -52,9 +52,18 @@ int32_t gifimdesc::Label() const {
 }
 
 bool gifimdesc::IsCounter(int32_t i) const {
-    // The sub-block sizes are the grammar's only counters.
-    return i >= 0 && i < ChildCount() && Child(i).Kind() == fieldkind::counter;
+    // The sub-block sizes are the grammar's only counters, every other field of the chain.
+    return i >= ObjectCount() && i < ChildCount() && (i - ObjectCount()) % 2 == 0;
 }
+
+void gifimdesc::AppendSubBlockSize() {
+    if (Run())
+        static_cast<subblockchain*>(Run())->AppendSize();
+    else
+        SetRun(std::make_unique<subblockchain>(*this));
+}
+
+const subblockchain* gifimdesc::SubBlocks() const { return static_cast<const subblockchain*>(Run()); }
 
 bool gifimdesc::IsDataAfterCounter(int32_t i) const { return IsCounter(i - 1) && !IsCounter(i); }
 
@@ -86,6 +95,11 @@ int32_t gifimdesc::Recheck(int32_t position, int32_t count) {
     int32_t left = count;
     // A range in or before the separator always reaches the separator, whose scan starts there.
     for (int32_t i = FirstChildEndingAfter(position); i < ChildCount() && left > 0; ++i) {
+        if (i >= ObjectCount()) {
+            r = Run()->Recheck(from, left);
+            if (r > 0) return r;
+            break;
+        }
         pole& child = Child(i);
         if (i > 0 && child.Start() >= from + left) break;
         r = child.Recheck(from, left);
@@ -118,7 +132,7 @@ void gifimdesc::RebuildFrom(int32_t position) {
         return;
     }
     if (i == ChildCount()) {
-        if (IsDataAfterCounter(i - 1) && Child(i - 1).End() < length) Append<gifebcount>();
+        if (IsDataAfterCounter(i - 1) && ChildEnd(i - 1) < length) AppendSubBlockSize();
         RelayoutFrom(i);
         return;
     }
@@ -141,7 +155,7 @@ void gifimdesc::RebuildFrom(int32_t position) {
             const int32_t head = ExtensionHeadLength(Label());
             if (i == 1) {
                 TruncateChildren(2);
-                Append<gifebcount>();
+                AppendSubBlockSize();
                 RelayoutFrom(1);
             } else if (i < head) {
                 // The fixed part keeps its first sub-block size.
@@ -162,11 +176,11 @@ void gifimdesc::RebuildSubBlocks(int32_t i) {
     const int32_t length = DocumentLength();
     if (IsCounter(i)) {
         // The first size of a chain is always there; a later one only when it starts inside the document.
-        TruncateChildren(Child(i).Start() < length || !IsDataAfterCounter(i - 1) ? i + 1 : i);
+        TruncateChildren(ChildStart(i) < length || !IsDataAfterCounter(i - 1) ? i + 1 : i);
     } else if (IsDataAfterCounter(i)) {
         // The data keeps the length its size gave it; the size after it is read again.
         TruncateChildren(i + 1);
-        if (Child(i).End() < length) Append<gifebcount>();
+        if (ChildEnd(i) < length) AppendSubBlockSize();
     } else {
         // A field before the chain: it and the first size stay.
         TruncateChildren(i + 2);
@@ -233,7 +247,7 @@ void gifsepch::OnFound(int32_t index, int32_t position) {
             SetTitle(giftitle::ExtensionIntroducer);
             SetDescription(giftext::ExtensionIntroducer);
             block.Append<gifext>();
-            block.Append<gifebcount>();
+            block.AppendSubBlockSize();
             break;
         default:
             SetTitle(giftitle::Trailer);

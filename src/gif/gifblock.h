@@ -7,6 +7,7 @@ namespace quillmap {
 
 class gifsepch;
 class gifcont;
+class subblockchain;
 
 enum gifblockkind : uint8_t { gbImage = 0, gbExtension = 1, gbTrailer = 2, gbNone = 255 };
 
@@ -29,6 +30,10 @@ public:
     void SetCodeSizeIndex(int32_t index) { codesizeindex_ = index; }
     uint8_t DecodeStatus() const { return decodestatus_; }
     void SetDecodeStatus(uint8_t status) { decodestatus_ = status; }
+
+    // Another sub-block size: the chain's first, or one after the chain's last data.
+    void AppendSubBlockSize();
+    const subblockchain* SubBlocks() const;
 
     // After layout: the block starts at its separator, its texts are made again, and the byte
     // after it decides whether another block follows.

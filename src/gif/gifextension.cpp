@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "gif/gifblock.h"
-#include "gif/gifsubblock.h"
 #include "gif/giftexts.h"
 #include "gif/giftitles.h"
 #include "model/danye.h"
@@ -90,7 +89,7 @@ void gifext::OnMatch(int32_t index) {
         default:
             break;
     }
-    block.Append<gifebcount>();
+    static_cast<gifimdesc&>(block).AppendSubBlockSize();
 }
 
 gifgceflag::gifgceflag(fieldhost& view, cont* parent) : flagi(view, parent, ControlFlagWidths) {

@@ -5,7 +5,6 @@
 
 #include "gif/gifblock.h"
 #include "gif/gifcolourmap.h"
-#include "gif/gifsubblock.h"
 #include "gif/giftexts.h"
 #include "gif/giftitles.h"
 #include "model/danye.h"
@@ -73,7 +72,7 @@ void gifidflag::OnFlag(int32_t group, uint32_t value) {
             codesize.SetTitle(giftitle::CodeSize);
             codesize.SetDescription(giftext::CodeSize);
             codesize.SetStyle(fieldstyle::Number);
-            block.Append<gifebcount>();
+            block.AppendSubBlockSize();
             break;
         }
     }

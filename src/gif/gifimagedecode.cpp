@@ -6,6 +6,7 @@
 #include "gif/gifextension.h"
 #include "gif/gifheader.h"
 #include "gif/gifimage.h"
+#include "gif/subblockchain.h"
 
 namespace quillmap {
 
@@ -62,12 +63,15 @@ lzwresult DecodeImageBlock(gifimdesc& block, platform::system& system) {
     lzwinput input = ImageInputOf(block);
     // Every byte of every data sub-block, in order.
     std::vector<uint8_t> data;
-    for (int32_t i = block.CodeSizeIndex() + 2; i < block.ChildCount(); ++i) {
-        if (block.Child(i - 1).Kind() != fieldkind::counter || block.Child(i).Kind() == fieldkind::counter) continue;
-        const pole& sub = block.Child(i);
-        const size_t at = data.size();
-        data.resize(at + static_cast<size_t>(sub.Length()));
-        sub.ReadBytes(sub.Start(), sub.Length(), data.data() + at);
+    if (const subblockchain* chain = block.SubBlocks()) {
+        size_t total = 0;
+        chain->ForEachData([&](int32_t, int32_t length) { total += static_cast<size_t>(length); });
+        data.resize(total);
+        size_t at = 0;
+        chain->ForEachData([&](int32_t start, int32_t length) {
+            block.ReadBytes(start, length, data.data() + at);
+            at += static_cast<size_t>(length);
+        });
     }
     input.data = data;
     lzwresult result = DecodeLzw(input);

@@ -4,11 +4,11 @@
 
 namespace quillmap {
 
-// The size byte of a data sub-block; a zero inside the document ends the chain.
+// The size byte of a data sub-block; a zero inside the document ends the chain. Its block's
+// chain makes it when asked for and gives it its state.
 class gifebcount final : public counter {
 public:
     gifebcount(fieldhost& view, cont* parent);
-    void Parse() override;
 };
 
 }  // namespace quillmap

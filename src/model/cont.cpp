@@ -15,7 +15,8 @@ void UnplaceSubtree(pole& field) {
     field.Unplace();
     if (!field.IsContainer()) return;
     auto& container = static_cast<cont&>(field);
-    for (int32_t i = 0; i < container.ChildCount(); ++i) UnplaceSubtree(container.Child(i));
+    for (int32_t i = 0; i < container.ObjectCount(); ++i) UnplaceSubtree(container.Child(i));
+    if (container.Run()) container.Run()->UnplaceFrom(0);
 }
 
 }  // namespace
@@ -24,12 +25,30 @@ cont::cont(fieldhost& view, cont* parent, fieldkind kind) : pole(view, parent, k
 
 cont::~cont() {
     // Children first, last to first, so that no child outlives the fields it came after.
+    run_.reset();
     while (!children_.empty()) children_.pop_back();
 }
 
 void cont::SetStart(int32_t position) {
     start_ = position;
     if (!children_.empty()) children_.front()->SetStart(position);
+}
+
+int32_t cont::ChildStart(int32_t index) const {
+    return index < ObjectCount() ? children_[index]->Start() : run_->StartOf(index - ObjectCount());
+}
+
+int32_t cont::ChildEnd(int32_t index) const {
+    if (index < ObjectCount()) return children_[index]->End();
+    return run_->StartOf(index - ObjectCount()) + run_->LengthOf(index - ObjectCount());
+}
+
+uint32_t cont::ChildSerial(int32_t index) const {
+    return index < ObjectCount() ? children_[index]->Serial() : run_->SerialOf(index - ObjectCount());
+}
+
+void cont::ForgetRunFields() const {
+    if (run_) run_->Forget();
 }
 
 int32_t cont::Recheck(int32_t position, int32_t count) {
@@ -49,24 +68,35 @@ int32_t cont::Recheck(int32_t position, int32_t count) {
 
 void cont::LayOutChild(int32_t j) {
     pole& child = Child(j);
-    if (!child.Placed()) child.SetStart(j == 0 ? start_ : Child(j - 1).End());
+    if (!child.Placed()) child.SetStart(j == 0 ? start_ : ChildEnd(j - 1));
     const int32_t outer = layoutindex_;
     layoutindex_ = j;
     child.Parse();
     layoutindex_ = outer;
 }
 
-void cont::MeasureFromChildren() { length_ = children_.empty() ? 0 : LastChild().End() - start_; }
+void cont::LayOutFrom(int32_t k) {
+    // A child's Parse may append children, so the count is read again on every pass.
+    for (int32_t j = k; j < ChildCount(); ++j) {
+        if (j >= ObjectCount()) {
+            run_->LayOutFrom(j - ObjectCount(), j == 0 ? start_ : ChildEnd(j - 1));
+            break;
+        }
+        LayOutChild(j);
+    }
+}
+
+void cont::MeasureFromChildren() { length_ = ChildCount() == 0 ? 0 : ChildEnd(ChildCount() - 1) - start_; }
 
 void cont::Parse() {
-    // A child's Parse may append children, so the count is read again on every pass.
-    for (int32_t i = 0; i < ChildCount(); ++i) LayOutChild(i);
+    LayOutFrom(0);
     MeasureFromChildren();
 }
 
 void cont::RelayoutFrom(int32_t k) {
-    for (int32_t j = k + 1; j < ChildCount(); ++j) UnplaceSubtree(Child(j));
-    for (int32_t j = k; j < ChildCount(); ++j) LayOutChild(j);
+    for (int32_t j = k + 1; j < ObjectCount(); ++j) UnplaceSubtree(Child(j));
+    if (run_) run_->UnplaceFrom(std::max(0, k + 1 - ObjectCount()));
+    LayOutFrom(k);
     MeasureFromChildren();
 }
 
@@ -75,7 +105,7 @@ void cont::CollectVisible(bool force, std::vector<pole*>& list) {
         pole::CollectVisible(force, list);
         return;
     }
-    for (const auto& child : children_) child->CollectVisible(force, list);
+    for (int32_t i = 0; i < ChildCount(); ++i) Child(i).CollectVisible(force, list);
 }
 
 void cont::GapText(int32_t, std::string& text) const { text.clear(); }
@@ -84,32 +114,47 @@ void cont::Reset() { TruncateChildren(0); }
 
 void cont::TruncateChildren(int32_t k) {
     if (k < 0) k = 0;
-    while (ChildCount() > k) children_.pop_back();
+    if (run_ && k > ObjectCount()) {
+        run_->TruncateTo(k - ObjectCount());
+        return;
+    }
+    run_.reset();
+    while (ObjectCount() > k) children_.pop_back();
 }
 
 int32_t cont::IndexOf(const pole& child) const {
-    if (layoutindex_ >= 0 && layoutindex_ < ChildCount() && children_[layoutindex_].get() == &child)
+    if (layoutindex_ >= 0 && layoutindex_ < ObjectCount() && children_[layoutindex_].get() == &child)
         return layoutindex_;
+    if (run_) {
+        if (const int32_t index = run_->IndexOf(child); index >= 0) return ObjectCount() + index;
+    }
     // Hooks act near the end of a growing list.
-    for (int32_t i = ChildCount(); i-- > 0;)
+    for (int32_t i = ObjectCount(); i-- > 0;)
         if (children_[i].get() == &child) return i;
     return -1;
 }
 
 int32_t cont::FirstUnplacedChild() const {
+    if (run_ && run_->PlacedCount() > 0) return ObjectCount() + run_->PlacedCount();
     // Fields a hook has just made, not placed yet, can only stand at the end.
-    int32_t i = ChildCount();
-    while (i > 0 && !Child(i - 1).Placed()) --i;
+    int32_t i = ObjectCount();
+    while (i > 0 && !children_[i - 1]->Placed()) --i;
     return i;
 }
 
 int32_t cont::FirstChildEndingAfter(int32_t position) const {
     // Children follow in document order, so the ends of the placed ones never decrease and a long
-    // sub-block chain is searched by halves. Unplaced children end nowhere.
-    const auto placedend = children_.begin() + FirstUnplacedChild();
-    const auto found = std::partition_point(children_.begin(), placedend,
+    // list is searched by halves. Unplaced children end nowhere.
+    const int32_t placed = FirstUnplacedChild();
+    const auto objectsend = children_.begin() + std::min(placed, ObjectCount());
+    const auto found = std::partition_point(children_.begin(), objectsend,
                                             [&](const auto& child) { return child->End() <= position; });
-    return found == placedend ? ChildCount() : static_cast<int32_t>(found - children_.begin());
+    if (found != objectsend) return static_cast<int32_t>(found - children_.begin());
+    if (placed > ObjectCount()) {
+        const int32_t index = run_->FirstEndingAfter(position);
+        if (index < run_->PlacedCount()) return ObjectCount() + index;
+    }
+    return ChildCount();
 }
 
 }  // namespace quillmap

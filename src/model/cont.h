@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/fieldrun.h"
 #include "model/pole.h"
 
 namespace quillmap {
@@ -11,6 +12,7 @@ namespace quillmap {
 using poles = std::vector<std::unique_ptr<pole>>;
 
 // A container: its children lie end to end over its extent, unless a child places itself further on.
+// Its first children are field objects; a long repetition after them may be held as a run.
 class cont : public pole {
 public:
     cont(fieldhost& view, cont* parent, fieldkind kind = fieldkind::cont);
@@ -33,9 +35,21 @@ public:
     // Destroys children k to the end.
     void TruncateChildren(int32_t k);
 
-    int32_t ChildCount() const { return static_cast<int32_t>(children_.size()); }
-    pole& Child(int32_t index) const { return *children_[index]; }
-    pole& LastChild() const { return *children_.back(); }
+    int32_t ChildCount() const { return ObjectCount() + (run_ ? run_->Count() : 0); }
+    // A child of the run is made when asked for.
+    pole& Child(int32_t index) const {
+        return index < ObjectCount() ? *children_[index] : run_->Field(index - ObjectCount());
+    }
+    pole& LastChild() const { return Child(ChildCount() - 1); }
+    // The children before the run, each a field object of its own.
+    int32_t ObjectCount() const { return static_cast<int32_t>(children_.size()); }
+    fieldrun* Run() const { return run_.get(); }
+    // Where a placed child starts and ends, without making it.
+    int32_t ChildStart(int32_t index) const;
+    int32_t ChildEnd(int32_t index) const;
+    uint32_t ChildSerial(int32_t index) const;
+    // The run's field objects go; nobody may hold one.
+    void ForgetRunFields() const;
     int32_t IndexOf(const pole& child) const;
     // Index of the first child whose end lies after position; ChildCount() when none does.
     int32_t FirstChildEndingAfter(int32_t position) const;
@@ -44,12 +58,13 @@ public:
 
     template <class Field, class... Args>
     Field& Append(Args&&... args) {
-        return Insert<Field>(ChildCount(), std::forward<Args>(args)...);
+        return Insert<Field>(ObjectCount(), std::forward<Args>(args)...);
     }
     template <class Field, class... Args>
     Field& Insert(int32_t index, Args&&... args) {
         auto field = std::make_unique<Field>(View(), this, std::forward<Args>(args)...);
         Field& made = *field;
+        // Objects stand before the run.
         children_.insert(children_.begin() + index, std::move(field));
         return made;
     }
@@ -60,11 +75,16 @@ public:
 protected:
     // Places child j after its predecessor when it has no place yet, and parses it.
     void LayOutChild(int32_t j);
+    // Lays out children k to the end; the run, reached, lays out itself.
+    void LayOutFrom(int32_t k);
     void MeasureFromChildren();
+    // The children from the object count on become this run, after the objects.
+    void SetRun(std::unique_ptr<fieldrun> run) { run_ = std::move(run); }
 
     poles children_;
 
 private:
+    std::unique_ptr<fieldrun> run_;
     bool expanded_ = false;
     // The child the layout loop is parsing, so that a child finds itself at once.
     int32_t layoutindex_ = -1;

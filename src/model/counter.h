@@ -13,6 +13,8 @@ public:
     void Parse() override;
 
     int32_t Value() const { return value_; }
+    // The value a run read for it.
+    void SetValue(int32_t value) { value_ = value; }
 
 private:
     int32_t ReadValue() const;

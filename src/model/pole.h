@@ -57,6 +57,8 @@ public:
     bool IsContainer() const { return kind_ == fieldkind::cont || kind_ == fieldkind::cikl; }
 
     uint32_t Serial() const { return serial_; }
+    // A field a run makes again answers to the serial the run gave it.
+    void AdoptSerial(uint32_t serial) { serial_ = serial; }
     int32_t Height() const { return height_; }
 
     fieldstyle Style() const { return style_; }

@@ -14,14 +14,16 @@ public:
     bool Level(const cont& container, int32_t from, int32_t to) {
         to = std::min(to, documentlength_);
         int32_t position = from;
+        // A run's fields are read from the run, never made.
         for (int32_t i = 0; i < container.ChildCount(); ++i) {
-            const pole& child = container.Child(i);
-            if (child.Start() < position) continue;  // not placed, or lying over bytes already walked
-            if (child.Start() > position && !Entry({0, position, child.Start() - position})) return false;
-            walkentry entry{child.Serial(), child.Start(), child.Length()};
-            if (child.IsContainer()) entry.container = static_cast<const cont*>(&child);
+            const int32_t start = container.ChildStart(i);
+            if (start < position) continue;  // not placed, or lying over bytes already walked
+            if (start > position && !Entry({0, position, start - position})) return false;
+            walkentry entry{container.ChildSerial(i), start, container.ChildEnd(i) - start};
+            if (i < container.ObjectCount() && container.Child(i).IsContainer())
+                entry.container = static_cast<const cont*>(&container.Child(i));
             if (!Entry(entry)) return false;
-            position = std::max(position, child.Start() + child.Length());
+            position = std::max(position, entry.start + entry.length);
         }
         if (position < to && !Entry({0, position, to - position})) return false;
         return End();
