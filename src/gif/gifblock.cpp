@@ -57,6 +57,7 @@ bool gifimdesc::IsCounter(int32_t i) const {
 }
 
 void gifimdesc::AppendSubBlockSize() {
+    NoteShapeChange();
     if (Run())
         static_cast<subblockchain*>(Run())->AppendSize();
     else

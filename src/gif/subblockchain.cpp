@@ -107,6 +107,15 @@ int32_t subblockchain::LengthOf(int32_t index) const {
     return size < sizes_.size() ? sizes_[size] : 0;
 }
 
+void subblockchain::ReadLengths(int32_t index, int32_t count, int32_t* lengths) const {
+    // Sizes, then data as long as the size before them; past the sizes read, data of none.
+    const int64_t known = 2 * int64_t(sizes_.size());
+    for (int32_t k = 0; k < count; ++k) {
+        const int64_t i = int64_t(index) + k;
+        lengths[k] = i % 2 == 0 ? 1 : i < known ? sizes_[size_t(i / 2)] : 0;
+    }
+}
+
 uint32_t subblockchain::SerialOf(int32_t index) const {
     const auto after = std::upper_bound(serials_.begin(), serials_.end(), index,
                                         [](int32_t at, const serialrange& range) { return at < range.index; });
@@ -139,17 +148,19 @@ void subblockchain::Describe(pole& field, int32_t index) const {
     if (index % 2 == 1) {
         field.SetLength(value);
         DescribeData(field, block_);
-        return;
-    }
-    static_cast<counter&>(field).SetValue(value);
-    if (value == 0 && start >= 0 && start < block_.DocumentLength()) {
-        field.SetTitle(giftitle::EndOfData);
-        field.SetDescription(block_.Kind() == gbImage ? fixedtext(giftext::ImageTerminator)
-                                                      : fixedtext(giftext::ExtensionTerminator));
     } else {
-        field.SetTitle(giftitle::BlockSize);
-        field.SetDescription(giftext::SubBlockSize);
+        static_cast<counter&>(field).SetValue(value);
+        if (value == 0 && start >= 0 && start < block_.DocumentLength()) {
+            field.SetTitle(giftitle::EndOfData);
+            field.SetDescription(block_.Kind() == gbImage ? fixedtext(giftext::ImageTerminator)
+                                                          : fixedtext(giftext::ExtensionTerminator));
+        } else {
+            field.SetTitle(giftitle::BlockSize);
+            field.SetDescription(giftext::SubBlockSize);
+        }
     }
+    // Measured as the view measures the fields it shows.
+    field.CalcHeight();
 }
 
 int32_t subblockchain::IndexOf(const pole& field) const {

@@ -24,6 +24,7 @@ public:
     int32_t PlacedCount() const override { return placed_; }
     int32_t StartOf(int32_t index) const override;
     int32_t LengthOf(int32_t index) const override;
+    void ReadLengths(int32_t index, int32_t count, int32_t* lengths) const override;
     uint32_t SerialOf(int32_t index) const override;
     pole& Field(int32_t index) override;
     int32_t IndexOf(const pole& field) const override;

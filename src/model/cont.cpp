@@ -6,6 +6,8 @@ namespace quillmap {
 
 namespace {
 
+uint64_t ShapeChangeCount = 0;
+
 bool Overlaps(const pole& field, int32_t position, int32_t count) {
     return field.Start() < position + count && position < field.End();
 }
@@ -20,6 +22,10 @@ void UnplaceSubtree(pole& field) {
 }
 
 }  // namespace
+
+uint64_t ShapeChanges() { return ShapeChangeCount; }
+
+void NoteShapeChange() { ++ShapeChangeCount; }
 
 cont::cont(fieldhost& view, cont* parent, fieldkind kind) : pole(view, parent, kind) {}
 
@@ -67,6 +73,7 @@ int32_t cont::Recheck(int32_t position, int32_t count) {
 }
 
 void cont::LayOutChild(int32_t j) {
+    NoteShapeChange();
     pole& child = Child(j);
     if (!child.Placed()) child.SetStart(j == 0 ? start_ : ChildEnd(j - 1));
     const int32_t outer = layoutindex_;
@@ -79,6 +86,7 @@ void cont::LayOutFrom(int32_t k) {
     // A child's Parse may append children, so the count is read again on every pass.
     for (int32_t j = k; j < ChildCount(); ++j) {
         if (j >= ObjectCount()) {
+            NoteShapeChange();
             run_->LayOutFrom(j - ObjectCount(), j == 0 ? start_ : ChildEnd(j - 1));
             break;
         }
@@ -94,18 +102,20 @@ void cont::Parse() {
 }
 
 void cont::RelayoutFrom(int32_t k) {
+    NoteShapeChange();
     for (int32_t j = k + 1; j < ObjectCount(); ++j) UnplaceSubtree(Child(j));
     if (run_) run_->UnplaceFrom(std::max(0, k + 1 - ObjectCount()));
     LayOutFrom(k);
     MeasureFromChildren();
 }
 
-void cont::CollectVisible(bool force, std::vector<pole*>& list) {
+void cont::CollectShown(bool force, std::vector<shownpart>& parts) {
     if (!expanded_ && !force) {
-        pole::CollectVisible(force, list);
+        pole::CollectShown(force, parts);
         return;
     }
-    for (int32_t i = 0; i < ChildCount(); ++i) Child(i).CollectVisible(force, list);
+    for (const auto& child : children_) child->CollectShown(force, parts);
+    if (run_) parts.push_back({nullptr, this});
 }
 
 void cont::GapText(int32_t, std::string& text) const { text.clear(); }
@@ -113,6 +123,7 @@ void cont::GapText(int32_t, std::string& text) const { text.clear(); }
 void cont::Reset() { TruncateChildren(0); }
 
 void cont::TruncateChildren(int32_t k) {
+    NoteShapeChange();
     if (k < 0) k = 0;
     if (run_ && k > ObjectCount()) {
         run_->TruncateTo(k - ObjectCount());

@@ -11,6 +11,11 @@ namespace quillmap {
 
 using poles = std::vector<std::unique_ptr<pole>>;
 
+// Counts the changes of every tree's shape: fields made, destroyed or laid out again. A view that
+// finds the count unchanged after the tree followed an edit knows its rows still stand.
+uint64_t ShapeChanges();
+void NoteShapeChange();
+
 // A container: its children lie end to end over its extent, unless a child places itself further on.
 // Its first children are field objects; a long repetition after them may be held as a run.
 class cont : public pole {
@@ -21,7 +26,7 @@ public:
     void SetStart(int32_t position) override;
     int32_t Recheck(int32_t position, int32_t count) override;
     void Parse() override;
-    void CollectVisible(bool force, std::vector<pole*>& list) override;
+    void CollectShown(bool force, std::vector<shownpart>& parts) override;
     // Children from k on are laid out and parsed again; those after k first lose their places.
     virtual void RelayoutFrom(int32_t k);
     // After bytes were inserted or deleted at position: each format decides how far to cut back.
@@ -64,6 +69,7 @@ public:
     Field& Insert(int32_t index, Args&&... args) {
         auto field = std::make_unique<Field>(View(), this, std::forward<Args>(args)...);
         Field& made = *field;
+        NoteShapeChange();
         // Objects stand before the run.
         children_.insert(children_.begin() + index, std::move(field));
         return made;
@@ -79,7 +85,10 @@ protected:
     void LayOutFrom(int32_t k);
     void MeasureFromChildren();
     // The children from the object count on become this run, after the objects.
-    void SetRun(std::unique_ptr<fieldrun> run) { run_ = std::move(run); }
+    void SetRun(std::unique_ptr<fieldrun> run) {
+        NoteShapeChange();
+        run_ = std::move(run);
+    }
 
     poles children_;
 

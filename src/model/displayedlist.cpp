@@ -2,17 +2,37 @@
 
 namespace quillmap {
 
+namespace {
+
+int32_t StartOf(const shownpart& part) {
+    return part.field ? part.field->Start() : part.run->ChildStart(part.run->ObjectCount());
+}
+
+int32_t EndOf(const shownpart& part) {
+    return part.field ? part.field->End() : part.run->ChildEnd(part.run->ChildCount() - 1);
+}
+
+}  // namespace
+
+void WalkDisplayed(std::span<const shownpart> parts, int32_t documentlength, const displayedvisit& visit) {
+    const int32_t firststart = parts.empty() ? documentlength : StartOf(parts.front());
+    if (firststart > 0) visit({}, 0);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        visit(parts[i], StartOf(parts[i]));
+        const int32_t end = EndOf(parts[i]);
+        const int32_t next = i + 1 < parts.size() ? StartOf(parts[i + 1]) : documentlength;
+        if (end < next) visit({}, end);
+    }
+}
+
 std::vector<displayentry> BuildDisplayedEntries(std::span<pole* const> visible, int32_t documentlength) {
+    std::vector<shownpart> parts;
+    parts.reserve(visible.size());
+    for (pole* field : visible) parts.push_back({field, nullptr});
     std::vector<displayentry> entries;
     entries.reserve(visible.size() + 2);
-    const int32_t firststart = visible.empty() ? documentlength : visible.front()->Start();
-    if (firststart > 0) entries.push_back({nullptr, 0});
-    for (size_t i = 0; i < visible.size(); ++i) {
-        pole* field = visible[i];
-        entries.push_back({field, field->Start()});
-        const int32_t next = i + 1 < visible.size() ? visible[i + 1]->Start() : documentlength;
-        if (field->End() < next) entries.push_back({nullptr, field->End()});
-    }
+    WalkDisplayed(parts, documentlength,
+                  [&](const shownpart& part, int32_t start) { entries.push_back({part.field, start}); });
     return entries;
 }
 

@@ -9,6 +9,7 @@ namespace quillmap {
 // A long tail of a container's children held compactly: what each field is follows from a few
 // numbers and the bytes, and a field object is made only when somebody asks for one. The
 // container keeps the objects it made until the run is cut back past them or told to forget.
+// The placed fields of a run lie end to end.
 class fieldrun {
 public:
     virtual ~fieldrun() = default;
@@ -20,6 +21,8 @@ public:
     // The facts of a placed field, without making it.
     virtual int32_t StartOf(int32_t index) const = 0;
     virtual int32_t LengthOf(int32_t index) const = 0;
+    // The lengths of count fields from index on, for walks over the whole run.
+    virtual void ReadLengths(int32_t index, int32_t count, int32_t* lengths) const = 0;
     virtual uint32_t SerialOf(int32_t index) const = 0;
     // The field itself, the same object on every call until it is forgotten.
     virtual pole& Field(int32_t index) = 0;

@@ -11,6 +11,16 @@
 
 namespace quillmap {
 
+int32_t HeightOfRows(int32_t rows, int32_t lineheight) {
+    return RoundHalfEven(lineheight * (rows + 2 * Settings().FieldDist));
+}
+
+int32_t FieldHeight(int32_t length, int32_t columns, int32_t lineheight) {
+    // An empty field still takes one row, whatever the column count.
+    const int32_t rows = length > 0 ? (length - 1) / std::max(1, columns) + 1 : 1;
+    return HeightOfRows(rows, lineheight);
+}
+
 pole::pole(fieldhost& view, cont* parent, fieldkind kind)
     : view_(&view), parent_(parent), serial_(TakeFieldSerial()), title_(""), description_(""), kind_(kind) {}
 
@@ -26,22 +36,29 @@ pole::~pole() {
 void pole::SetStart(int32_t position) { start_ = position; }
 
 int32_t pole::CalcHeight() {
-    const int32_t columns = std::max(1, view_->ColumnCount());
-    // An empty field still takes one row, whatever the column count.
-    const int32_t rows = length_ > 0 ? (length_ - 1) / columns + 1 : 1;
-    SetHeight(HeightOfRows(rows));
+    SetHeight(FieldHeight(length_, view_->ColumnCount(), view_->LineHeight()));
     return Height();
 }
 
-int32_t pole::HeightOfRows(int32_t rows) const {
-    return RoundHalfEven(view_->LineHeight() * (rows + 2 * Settings().FieldDist));
-}
+int32_t pole::HeightOfRows(int32_t rows) const { return quillmap::HeightOfRows(rows, view_->LineHeight()); }
 
 int32_t pole::ItemCount() const { return 1; }
 
-void pole::CollectVisible(bool, std::vector<pole*>& list) {
-    list.push_back(this);
+void pole::CollectShown(bool, std::vector<shownpart>& parts) {
+    parts.push_back({this, nullptr});
     CalcHeight();
+}
+
+void pole::CollectVisible(bool force, std::vector<pole*>& list) {
+    std::vector<shownpart> parts;
+    CollectShown(force, parts);
+    for (const shownpart& part : parts) {
+        if (part.field) {
+            list.push_back(part.field);
+            continue;
+        }
+        for (int32_t i = part.run->ObjectCount(); i < part.run->ChildCount(); ++i) list.push_back(&part.run->Child(i));
+    }
 }
 
 void pole::GetItem(int32_t index, int32_t& lines, std::string& text) const {

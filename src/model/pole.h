@@ -12,6 +12,18 @@
 namespace quillmap {
 
 class cont;
+class pole;
+
+// A displayed part of the tree: a field object, or every field of a container's run.
+struct shownpart {
+    pole* field = nullptr;
+    const cont* run = nullptr;
+};
+
+// The drawn height of rows lines of codes with the margins above and below.
+int32_t HeightOfRows(int32_t rows, int32_t lineheight);
+// The drawn height of a field of length bytes: its rows of columns codes, at least one.
+int32_t FieldHeight(int32_t length, int32_t columns, int32_t lineheight);
 
 // The seven kinds of field; each field knows its own without a type query.
 enum class fieldkind : uint8_t { danye, cont, cikl, signatura, flagi, waiter, counter };
@@ -34,8 +46,8 @@ public:
     // else the position from which it must be parsed again.
     virtual int32_t Recheck(int32_t position, int32_t count) = 0;
     virtual void Parse() = 0;
-    // Appends the displayed fields of this subtree to list.
-    virtual void CollectVisible(bool force, std::vector<pole*>& list);
+    // Appends the displayed parts of this subtree, each field measured; force opens every container.
+    virtual void CollectShown(bool force, std::vector<shownpart>& parts);
     virtual void GetItem(int32_t index, int32_t& lines, std::string& text) const;
     virtual ~pole();
 
@@ -78,6 +90,8 @@ public:
     // Little-endian unsigned number of up to four bytes.
     uint32_t ReadNumber(int32_t position, int32_t n) const;
     int32_t DocumentLength() const { return view_->DocumentLength(); }
+    // The displayed fields of this subtree, those of runs made.
+    void CollectVisible(bool force, std::vector<pole*>& list);
 
 protected:
     // The drawn height of rows lines of codes with the margins above and below.

@@ -50,6 +50,10 @@ void navigatoroutline::Sync(const cont& root) {
     Layout();
 }
 
+bool navigatoroutline::Opened(const cont& container) const {
+    return std::any_of(rows_.begin(), rows_.end(), [&](const outlinerow& row) { return row.node == &container && row.expanded; });
+}
+
 bool navigatoroutline::Toggle(size_t row) {
     if (row >= rows_.size() || !rows_[row].node->IsContainer()) return false;
     outlinerow& toggled = rows_[row];

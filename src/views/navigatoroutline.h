@@ -55,6 +55,8 @@ public:
     void Layout();
 
     const std::vector<outlinerow>& Rows() const { return rows_; }
+    // Whether the children of a container have rows, which then hold them.
+    bool Opened(const cont& container) const;
     int32_t ContentWidth() const { return contentwidth_; }
     // The bottom of the last row, or the top margin when there is none.
     int32_t ContentHeight() const;

@@ -43,15 +43,23 @@ void vwstruct::SetFont(const platform::fontspec& font) {
 
 int32_t vwstruct::ContentHeight() const {
     // The last block top sums every block with its separator band.
-    return quillmap::ContentHeight(Metrics(), blocktops_.back());
+    return quillmap::ContentHeight(Metrics(), rows_.BlockTop(rows_.EntryCount()));
 }
 
 int32_t vwstruct::ContentWidth() const { return quillmap::ContentWidth(Metrics()); }
 
 void vwstruct::Paint() {
+    ForgetRunFields();
     const pageend end = structpainter(*this).Paint();
     lastpage_ = end.lastpage;
     if (!end.lastpage) scrolly_ = end.nextscrolly;
+}
+
+void vwstruct::ForgetRunFields() {
+    // Nothing of the view holds a run's field from one event to the next; the navigator's rows
+    // hold those of the containers they open.
+    for (const cont* run : rows_.Runs())
+        if (!navigator_ || !navigator_->Outline().Opened(*run)) run->ForgetRunFields();
 }
 
 bool vwstruct::HasSelection() const {
@@ -92,29 +100,12 @@ std::string vwstruct::GetLine(int32_t line) const { return rows_.GetLine(line, b
 void vwstruct::RebuildRows() {
     // Built aside and swapped in: when memory runs out, the rows the view had stay.
     rowtable rows;
+    rows.SetHeights(LineHeight(), Metrics().FieldLinePx);
     rows.Build(*root_, DocumentLength(), ColumnCount());
-    std::vector<int64_t> tops(static_cast<size_t>(rows.EntryCount()) + 1);
     std::swap(rows_, rows);
-    std::swap(blocktops_, tops);
     lastline_ = rows_.LastLine();
-    const int32_t fieldline = Metrics().FieldLinePx;
-    blocktops_[0] = 0;
-    for (int32_t k = 0; k < rows_.EntryCount(); ++k)
-        blocktops_[k + 1] = blocktops_[k] + BlockHeight(k) + fieldline;
     // Every change of the tree passes here, so the navigator follows from one place.
     if (navigator_) navigator_->Sync();
-}
-
-int32_t vwstruct::EntryAtHeight(int64_t height) const {
-    // blocktops_ holds one more top than there are entries: the end of the last block's band.
-    const auto after = std::upper_bound(blocktops_.begin(), blocktops_.end() - 1, height);
-    return std::max(0, static_cast<int32_t>(after - blocktops_.begin()) - 1);
-}
-
-int32_t vwstruct::BlockHeight(int32_t entry) const {
-    if (const pole* field = rows_.Field(entry)) return field->Height();
-    const double lineheight = LineHeight();
-    return RoundHalfEven(rows_.Rows(entry) * lineheight + lineheight * 2 * Settings().FieldDist);
 }
 
 textpos vwstruct::LinearToPosition(int32_t linear) const {

@@ -117,11 +117,11 @@ public:
     structmetrics Metrics() const;
     // The drawn height of an entry's block: its field's height, or for a gap its rows with the
     // margins above and below.
-    int32_t BlockHeight(int32_t entry) const;
+    int32_t BlockHeight(int32_t entry) const { return rows_.BlockHeight(entry); }
     // Pixels from the top of the first block to the top of the entry's block.
-    int64_t BlockTop(int32_t entry) const { return blocktops_[static_cast<size_t>(entry)]; }
+    int64_t BlockTop(int32_t entry) const { return rows_.BlockTop(entry); }
     // The entry whose block (or the separator band after it) holds a height below the first block's top.
-    int32_t EntryAtHeight(int64_t height) const;
+    int32_t EntryAtHeight(int64_t height) const { return rows_.EntryAtHeight(height); }
 
     // The digit of the code under the caret and at the anchor, and whether the caret is in the
     // codes or in a field's value text.
@@ -230,6 +230,9 @@ private:
     void ReparseFrom(int32_t caret);
     // A plug-in rewrote the document: the new bytes, a fresh parse and no history.
     void ReplaceDocument(const std::vector<std::string>& blocks);
+    // The field objects the rows' runs made while painting and handling events go, so that
+    // scrolling through millions of fields keeps only those on screen.
+    void ForgetRunFields();
     // The scroll y that brings a line's row just below the header.
     int64_t ScrollToLine(int32_t line) const;
 
@@ -290,7 +293,6 @@ private:
     rowtable rows_;
     glyphsizes glyphs_;
     int32_t lineheight_ = 0;
-    std::vector<int64_t> blocktops_;
     int32_t curdigit_ = 0;
     int32_t anchordigit_ = 0;
     bool incodes_ = true;

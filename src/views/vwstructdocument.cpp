@@ -135,12 +135,18 @@ bool vwstruct::Splice(int32_t offset, std::string_view oldbytes, std::string_vie
     PutBytes(offset, count, newbytes);
     ++editcount_;
     int32_t recheck = offset;
+    const uint64_t shape = ShapeChanges();
     try {
         if (static_cast<size_t>(count) == newbytes.size())
             recheck = count > 0 ? root_->Recheck(offset, count) : -1;
         else
             root_->RebuildFrom(offset);
-        RebuildRows();
+        // Bytes overwritten inside the fields they were: the rows stand, only a field's texts,
+        // and with them its height, may have changed.
+        if (recheck < 0 && ShapeChanges() == shape)
+            rows_.Remeasure();
+        else
+            RebuildRows();
     } catch (const std::bad_alloc&) {
         TakeBack(offset, newbytes.size(), oldbytes, caret);
         throw;

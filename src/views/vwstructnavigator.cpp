@@ -43,10 +43,8 @@ void vwstruct::Reveal(pole& field) {
         for (cont* up : opened) up->SetExpanded(false);
         throw;
     }
-    int32_t start = std::max(0, target->Start());
-    for (int32_t entry = 0; entry < rows_.EntryCount(); ++entry)
-        if (rows_.Field(entry) == target) start = rows_.Start(entry);
-    MoveCaret(start, 0, false);
+    // A field's entry starts where the field does.
+    MoveCaret(std::max(0, target->Start()), 0, false);
     if (onrefresh) onrefresh();
 }
 
