@@ -6,14 +6,7 @@
 set -u
 dump=$1
 mkdir -p "$2" && gif="$2/onebyte.gif"
-python3 - "$gif" <<'PYTHON'
-import sys
-subblocks = 32_000_000
-with open(sys.argv[1], "wb") as out:
-    out.write(b"GIF89a" + bytes([1, 0, 1, 0, 0x80, 0, 0]) + bytes(6))  # 1x1, two colours
-    out.write(b"," + bytes([0, 0, 0, 0, 1, 0, 1, 0, 0]) + bytes([2]))  # the image, code size 2
-    out.write(bytes([1, 0x44]) * subblocks + bytes([0]) + b";")
-PYTHON
+python3 "$(dirname "$0")/onebyte_gif.py" 32000000 "$gif"
 status=0
 "$dump" --summary "$gif" >"$2/full.txt" 2>&1 || status=$?
 if [ "$status" -ne 0 ] || ! grep -q '^sub-blocks: 32000000$' "$2/full.txt"; then
