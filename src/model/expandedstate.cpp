@@ -3,7 +3,8 @@
 namespace quillmap {
 
 void CopyExpandedState(const cont& from, cont& to) {
-    for (int32_t i = 0; i < to.ChildCount(); ++i) {
+    // A run's fields are never containers.
+    for (int32_t i = 0; i < to.ObjectCount(); ++i) {
         pole& child = to.Child(i);
         if (!child.IsContainer()) continue;
         auto& target = static_cast<cont&>(child);

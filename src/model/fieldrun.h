@@ -9,7 +9,7 @@ namespace quillmap {
 // A long tail of a container's children held compactly: what each field is follows from a few
 // numbers and the bytes, and a field object is made only when somebody asks for one. The
 // container keeps the objects it made until the run is cut back past them or told to forget.
-// The placed fields of a run lie end to end.
+// The placed fields of a run lie end to end, and none of them is a container.
 class fieldrun {
 public:
     virtual ~fieldrun() = default;
