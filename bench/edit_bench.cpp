@@ -90,55 +90,53 @@ quillmap::cont* LargestImage(quillmap::cont& root) {
     return largest;
 }
 
-// A byte of data in the middle of the largest image, its block opened as a user opens it to reach
-// its data; -1 without an image. In a chain of one-byte sub-blocks every other byte is a size.
-int32_t OpenMiddleOfData(document& d, quillmap::cont*& image) {
-    image = LargestImage(d.view.Root());
-    if (!image) return -1;
-    image->SetExpanded(true);
-    d.view.RebuildRows();
-    int32_t middle = image->Start() + image->Length() / 2;
-    if (d.view.Rows().Field(d.view.Rows().EntryAt(middle))->Kind() == quillmap::fieldkind::counter) ++middle;
-    return middle;
-}
-
-void CloseImage(document& d, quillmap::cont& image) {
-    image.SetExpanded(false);
-    d.view.RebuildRows();
-}
+// The largest image block opened, as a user opens it to reach its data, while the case runs, and
+// a byte of data in its middle (-1 without an image): in a chain of one-byte sub-blocks every other
+// byte is a size.
+struct openedimage {
+    explicit openedimage(document& opened) : d(opened), image(LargestImage(opened.view.Root())) {
+        if (!image) return;
+        image->SetExpanded(true);
+        d.view.RebuildRows();
+        middle = image->Start() + image->Length() / 2;
+        if (d.view.Rows().Field(d.view.Rows().EntryAt(middle))->Kind() == quillmap::fieldkind::counter) ++middle;
+    }
+    ~openedimage() {
+        if (!image) return;
+        image->SetExpanded(false);
+        d.view.RebuildRows();
+    }
+    document& d;
+    quillmap::cont* image;
+    int32_t middle = -1;
+};
 
 void OverwriteDigit(benchmark::State& state) {
     if (!Loaded(state)) return;
-    document& d = Document();
-    quillmap::cont* image = nullptr;
-    const int32_t middle = OpenMiddleOfData(d, image);
-    if (middle < 0) return state.SkipWithError("the GIF has no image");
-    d.view.SetInsertMode(false);
+    openedimage opened(Document());
+    if (opened.middle < 0) return state.SkipWithError("the GIF has no image");
+    opened.d.view.SetInsertMode(false);
     const char digits[] = "0123456789ABCDEF";
     int32_t typed = 0;
     for (auto _ : state) {
-        d.Place(middle);
-        d.view.TypeChar(digits[typed++ % 16]);
+        opened.d.Place(opened.middle);
+        opened.d.view.TypeChar(digits[typed++ % 16]);
     }
-    CloseImage(d, *image);
 }
 
 // A digit inserted there: the sub-blocks after it are read again.
 void InsertDigitInData(benchmark::State& state) {
     if (!Loaded(state)) return;
-    document& d = Document();
-    quillmap::cont* image = nullptr;
-    const int32_t middle = OpenMiddleOfData(d, image);
-    if (middle < 0) return state.SkipWithError("the GIF has no image");
-    d.view.SetInsertMode(true);
+    openedimage opened(Document());
+    if (opened.middle < 0) return state.SkipWithError("the GIF has no image");
+    opened.d.view.SetInsertMode(true);
     for (auto _ : state) {
-        d.Place(middle);
-        d.view.TypeChar('4');
+        opened.d.Place(opened.middle);
+        opened.d.view.TypeChar('4');
         state.PauseTiming();
-        d.view.Undo();
+        opened.d.view.Undo();
         state.ResumeTiming();
     }
-    CloseImage(d, *image);
 }
 
 void InsertDigitAtStart(benchmark::State& state) {

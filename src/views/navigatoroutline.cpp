@@ -1,6 +1,7 @@
 #include "views/navigatoroutline.h"
 
 #include <algorithm>
+#include <new>
 
 #include "base/settings.h"
 
@@ -62,9 +63,16 @@ bool navigatoroutline::Toggle(size_t row) {
         const auto end = std::find_if(after, rows_.end(), [&](const outlinerow& r) { return r.depth <= toggled.depth; });
         rows_.erase(after, end);
     } else {
+        const auto& container = static_cast<const cont&>(*toggled.node);
         std::vector<outlinerow> children;
-        AppendChildren(static_cast<const cont&>(*toggled.node), 0, toggled.depth + 1, children);
-        rows_.insert(after, children.begin(), children.end());
+        try {
+            AppendChildren(container, 0, toggled.depth + 1, children);
+            rows_.insert(after, children.begin(), children.end());
+        } catch (const std::bad_alloc&) {
+            // The fields made for rows that do not fit would stay with their run otherwise.
+            container.ForgetRunFields();
+            throw;
+        }
     }
     rows_[row].expanded = !rows_[row].expanded;
     Layout();

@@ -183,11 +183,14 @@ pole* rowtable::Field(int32_t entry) const {
     return &place.in->run->Child(place.in->run->ObjectCount() + place.index);
 }
 
+int32_t rowtable::FieldLength(const located& place) const {
+    return place.in->run ? RunLength(*place.in, place.index) : place.in->field->Length();
+}
+
 int32_t rowtable::Extent(int32_t entry) const {
     const located place = Locate(entry);
     if (entry + 1 == EntryCount()) return documentlength_ + 1 - place.at.start;
-    if (place.in->run) return RunLength(*place.in, place.index);
-    if (place.in->field) return place.in->field->Length();
+    if (place.in->run || place.in->field) return FieldLength(place);
     return (place.in + 1)->at.start - place.at.start;
 }
 
@@ -226,10 +229,10 @@ int32_t rowtable::EntryAt(int32_t position) const {
 std::string rowtable::GetLine(int32_t line, std::span<const uint8_t> bytes) const {
     if (segments_.empty()) return {};
     const lineplace place = PlaceOfLine(line);
-    const int64_t start = Start(place.entry);
+    const located at = Locate(place.entry);
+    const int64_t start = at.at.start;
     const int64_t from = start + int64_t(place.row) * columncount_;
-    const pole* field = Field(place.entry);
-    const int64_t entryend = field ? start + field->Length() : start + Extent(place.entry);
+    const int64_t entryend = start + (at.in->run || at.in->field ? FieldLength(at) : Extent(place.entry));
     const int64_t to = std::min({from + columncount_, entryend, int64_t(bytes.size())});
     if (from >= to) return {};
     return std::string(reinterpret_cast<const char*>(bytes.data()) + from, static_cast<size_t>(to - from));
