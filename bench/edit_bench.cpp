@@ -18,6 +18,7 @@
 #include "gif/gifcont.h"
 #include "platform/headless/headlesscanvas.h"
 #include "platform/headless/headlesssystem.h"
+#include "support/largestimage.h"
 #include "views/vwgif.h"
 
 namespace {
@@ -80,26 +81,14 @@ void FullParse(benchmark::State& state) {
     for (auto _ : state) Document().view.ReparseAll();
 }
 
-// The image block with the most bytes.
-quillmap::cont* LargestImage(quillmap::cont& root) {
-    quillmap::cont* largest = nullptr;
-    for (int32_t k = 0; k < root.ChildCount(); ++k) {
-        auto* block = dynamic_cast<quillmap::gifimdesc*>(&root.Child(k));
-        if (block && block->Kind() == quillmap::gbImage && (!largest || block->Length() > largest->Length())) largest = block;
-    }
-    return largest;
-}
-
 // The largest image block opened, as a user opens it to reach its data, while the case runs, and
-// a byte of data in its middle (-1 without an image): in a chain of one-byte sub-blocks every other
-// byte is a size.
+// a byte of data in its middle (-1 without an image).
 struct openedimage {
-    explicit openedimage(document& opened) : d(opened), image(LargestImage(opened.view.Root())) {
+    explicit openedimage(document& opened) : d(opened), image(quillmap::testing::LargestImage(opened.view.Root())) {
         if (!image) return;
         image->SetExpanded(true);
         d.view.RebuildRows();
-        middle = image->Start() + image->Length() / 2;
-        if (d.view.Rows().Field(d.view.Rows().EntryAt(middle))->Kind() == quillmap::fieldkind::counter) ++middle;
+        middle = quillmap::testing::MiddleOfData(d.view, *image);
     }
     ~openedimage() {
         if (!image) return;

@@ -13,7 +13,6 @@ GIF=$3
 e2e_install_cleanup
 e2e_run_on_copy animation.gif || exit 1
 
-visible_window() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 # window_gone TITLE: true once no window so titled shows, within ten seconds.
 window_gone() {
     for _ in $(seq 1 20); do

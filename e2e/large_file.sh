@@ -14,7 +14,6 @@ python3 "$(dirname "$0")/../tests/onebyte_gif.py" 10000000 "$GIF" 5000000 || exi
 e2e_install_cleanup
 e2e_run_on_copy onebyte.gif || exit 1
 
-visible_window() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 # The program's peak resident memory in bytes.
 peak_memory() { awk '/^VmHWM:/ { print $2 * 1024 }' "/proc/$PROGRAM_PID/status"; }
 shot() {

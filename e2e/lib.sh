@@ -164,6 +164,9 @@ open_closed_containers() {
     done
 }
 
+# visible_window TITLE: true while a shown window's title matches TITLE.
+visible_window() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+
 # keys KEY...: types keys into the active window, as a user would, and lets the program follow.
 keys() {
     xdotool key --clearmodifiers --delay 80 "$@"

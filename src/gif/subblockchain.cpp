@@ -1,7 +1,6 @@
 #include "gif/subblockchain.h"
 
 #include <algorithm>
-#include <array>
 
 #include "gif/gifblock.h"
 #include "gif/gifextension.h"
@@ -15,34 +14,21 @@ namespace quillmap {
 
 namespace {
 
-// The document's bytes, straight from the host when it keeps them in one piece, else a window at
-// a time: a chain of tiny sub-blocks asks for every other byte.
-class bytewindow {
+// The document's bytes, read size after size, each saying where the next is: the memory ahead
+// is asked for early, as a copy of it would be.
+class bytereader {
 public:
-    explicit bytewindow(const fieldhost& host) : host_(host), contents_(host.Contents()) {}
+    explicit bytereader(const fieldhost& host) : bytes_(host.Contents()) {}
 
-    uint8_t At(int64_t position) {
-        if (!contents_.empty()) {
-            if (position >= int64_t(contents_.size())) return 0;
-            // Sizes are read one after another, each saying where the next is: the memory
-            // ahead is asked for early, as a copy of it would be.
-            __builtin_prefetch(contents_.data() + std::min<int64_t>(position + Ahead, contents_.size() - 1));
-            return contents_[size_t(position)];
-        }
-        if (position < from_ || position >= from_ + Size) {
-            from_ = position;
-            host_.ReadBytes(static_cast<int32_t>(position), Size, bytes_.data());
-        }
-        return bytes_[static_cast<size_t>(position - from_)];
+    uint8_t At(int64_t position) const {
+        if (position >= int64_t(bytes_.size())) return 0;
+        __builtin_prefetch(bytes_.data() + std::min<int64_t>(position + Ahead, int64_t(bytes_.size()) - 1));
+        return bytes_[size_t(position)];
     }
 
 private:
-    static constexpr int32_t Size = 4096;
     static constexpr int64_t Ahead = 4096;
-    const fieldhost& host_;
-    std::span<const uint8_t> contents_;
-    int64_t from_ = -int64_t(Size) - 1;
-    std::array<uint8_t, Size> bytes_{};
+    std::span<const uint8_t> bytes_;
 };
 
 void DescribeData(pole& data, const gifimdesc& block) {
@@ -221,7 +207,7 @@ void subblockchain::ReadFrom(int32_t size, int32_t start) {
     marks_.resize(static_cast<size_t>((size + Spacing - 1) / Spacing));
     cursor_ = {};
     const int32_t before = count_;
-    bytewindow bytes(block_.View());
+    const bytereader bytes(block_.View());
     int64_t at = start;
     int32_t fields = 0;
     for (;;) {
@@ -247,7 +233,7 @@ int32_t subblockchain::Recheck(int32_t position, int32_t count) {
     int32_t size = FirstSizeFrom(position, start);
     const int64_t end = int64_t(position) + count;
     const int64_t length = block_.DocumentLength();
-    bytewindow bytes(block_.View());
+    const bytereader bytes(block_.View());
     for (int64_t at = start; 2 * size < placed_ && at < end; ++size) {
         const uint8_t now = at < length ? bytes.At(at) : 0;
         if (now != sizes_[static_cast<size_t>(size)]) return static_cast<int32_t>(at + 1);

@@ -52,7 +52,7 @@ void navigatoroutline::Sync(const cont& root) {
 }
 
 bool navigatoroutline::Opened(const cont& container) const {
-    return std::any_of(rows_.begin(), rows_.end(), [&](const outlinerow& row) { return row.node == &container && row.expanded; });
+    return std::find(opened_.begin(), opened_.end(), &container) != opened_.end();
 }
 
 bool navigatoroutline::Toggle(size_t row) {
@@ -83,7 +83,9 @@ void navigatoroutline::Layout() {
     const int32_t marginx = Settings().NavigatorOtstupX;
     int32_t y = Settings().NavigatorOtstupY;
     int32_t widest = 0;
+    opened_.clear();
     for (outlinerow& row : rows_) {
+        if (row.expanded) opened_.push_back(row.node);
         const platform::extent title = measure_(row.node->Title());
         const int32_t x = marginx + row.depth * Indent;
         row.area = {x, y, x + title.width + Indent, y + title.height + 2};

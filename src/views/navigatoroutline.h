@@ -76,6 +76,8 @@ private:
 
     measurer measure_;
     std::vector<outlinerow> rows_;
+    // The open rows' fields, gathered as the rows are placed: the view asks on every paint.
+    std::vector<const pole*> opened_;
     int32_t contentwidth_ = 0;
 };
 

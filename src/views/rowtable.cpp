@@ -54,7 +54,7 @@ void rowtable::Build(cont& root, int32_t documentlength, int32_t columncount) {
         const bool last = k + 1 == segments_.size();
         const int32_t next = last ? documentlength_ : segments_[k + 1].at.start;
         if (!s.run) {
-            const int32_t extent = Extent(s.firstentry);
+            const int32_t extent = last ? documentlength_ + 1 - at.start : s.field ? s.field->Length() : next - at.start;
             const int32_t height = s.field ? s.field->Height() : GapHeight(RowsOfExtent(extent));
             at = After(at, next, extent, height);
             continue;
@@ -187,8 +187,9 @@ int32_t rowtable::FieldLength(const located& place) const {
     return place.in->run ? RunLength(*place.in, place.index) : place.in->field->Length();
 }
 
-int32_t rowtable::Extent(int32_t entry) const {
-    const located place = Locate(entry);
+int32_t rowtable::Extent(int32_t entry) const { return ExtentAt(Locate(entry), entry); }
+
+int32_t rowtable::ExtentAt(const located& place, int32_t entry) const {
     if (entry + 1 == EntryCount()) return documentlength_ + 1 - place.at.start;
     if (place.in->run || place.in->field) return FieldLength(place);
     return (place.in + 1)->at.start - place.at.start;
@@ -207,7 +208,7 @@ int32_t rowtable::BlockHeight(int32_t entry) const {
     const located place = Locate(entry);
     if (place.in->run) return HeightOfLength(RunLength(*place.in, place.index));
     if (place.in->field) return place.in->field->Height();
-    return GapHeight(Rows(entry));
+    return GapHeight(RowsOfExtent(ExtentAt(place, entry)));
 }
 
 int64_t rowtable::BlockTop(int32_t entry) const { return entry >= EntryCount() ? endtop_ : Locate(entry).at.top; }
@@ -232,7 +233,7 @@ std::string rowtable::GetLine(int32_t line, std::span<const uint8_t> bytes) cons
     const located at = Locate(place.entry);
     const int64_t start = at.at.start;
     const int64_t from = start + int64_t(place.row) * columncount_;
-    const int64_t entryend = start + (at.in->run || at.in->field ? FieldLength(at) : Extent(place.entry));
+    const int64_t entryend = start + (at.in->run || at.in->field ? FieldLength(at) : ExtentAt(at, place.entry));
     const int64_t to = std::min({from + columncount_, entryend, int64_t(bytes.size())});
     if (from >= to) return {};
     return std::string(reinterpret_cast<const char*>(bytes.data()) + from, static_cast<size_t>(to - from));

@@ -86,6 +86,8 @@ private:
     located Locate(int32_t entry) const;
     // The length of a field's entry; a run's field is read from its run, not made.
     int32_t FieldLength(const located& place) const;
+    // Extent, for an entry already located.
+    int32_t ExtentAt(const located& place, int32_t entry) const;
     // The place of the entry after one at `at` of extent and drawn height, starting next.
     entryplace After(const entryplace& at, int32_t next, int64_t extent, int32_t height) const;
     // The place of the entry after a run's entry index.

@@ -85,14 +85,6 @@ bytespan vwstruct::SelectedValueBytes() const {
 
 vwstruct::~vwstruct() = default;
 
-void vwstruct::ReadBytes(int32_t position, int32_t n, uint8_t* destination) const {
-    if (n <= 0) return;
-    std::memset(destination, 0, static_cast<size_t>(n));
-    const int64_t from = std::max<int64_t>(position, 0);
-    const int64_t to = std::min<int64_t>(int64_t(position) + n, DocumentLength());
-    if (from < to) std::memcpy(destination + (from - position), bytes_.data() + from, static_cast<size_t>(to - from));
-}
-
 int32_t vwstruct::ColumnCount() const { return std::max(1, Settings().ColumnCount); }
 
 std::string vwstruct::GetLine(int32_t line) const { return rows_.GetLine(line, bytes_); }

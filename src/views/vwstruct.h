@@ -34,7 +34,6 @@ public:
     ~vwstruct() override;
 
     // The document, as the field tree reads it.
-    void ReadBytes(int32_t position, int32_t n, uint8_t* destination) const override;
     int32_t DocumentLength() const override { return static_cast<int32_t>(bytes_.size()); }
     std::span<const uint8_t> Contents() const override { return bytes_; }
     int32_t ColumnCount() const override;

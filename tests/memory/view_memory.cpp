@@ -11,9 +11,9 @@
 #include <functional>
 #include <string>
 
-#include "gif/gifblock.h"
 #include "platform/headless/headlesscanvas.h"
 #include "platform/headless/headlesssystem.h"
+#include "support/largestimage.h"
 #include "views/vwgif.h"
 
 namespace {
@@ -50,12 +50,7 @@ int main(int argc, char** argv) {
     quillmap::gifimdesc* image = nullptr;
     Step("open", [&] { view.LoadFromFile(argv[1]); });
     Step("open the largest image", [&] {
-        quillmap::cont& root = view.Root();
-        for (int32_t k = 0; k < root.ChildCount(); ++k) {
-            auto* block = dynamic_cast<quillmap::gifimdesc*>(&root.Child(k));
-            if (block && block->Kind() == quillmap::gbImage && (!image || block->Length() > image->Length()))
-                image = block;
-        }
+        image = quillmap::testing::LargestImage(view.Root());
         if (!image) return;
         image->SetExpanded(true);
         view.RebuildRows();
@@ -69,9 +64,7 @@ int main(int argc, char** argv) {
         view.Paint();
     });
     Step("a digit over data, drawn", [&] {
-        int32_t middle = image->Start() + image->Length() / 2;
-        if (view.Rows().Field(view.Rows().EntryAt(middle))->Kind() == quillmap::fieldkind::counter) ++middle;
-        const quillmap::textpos at = view.LinearToPosition(middle);
+        const quillmap::textpos at = view.LinearToPosition(quillmap::testing::MiddleOfData(view, *image));
         view.SetPosition(at.column, at.line, false);
         view.SetPosition(at.column, at.line, true);
         view.SetInsertMode(false);

@@ -13,12 +13,7 @@ class bytehost final : public fieldhost {
 public:
     explicit bytehost(std::string_view bytes = {}) : bytes_(bytes.begin(), bytes.end()) {}
 
-    void ReadBytes(int32_t position, int32_t n, uint8_t* destination) const override {
-        for (int32_t i = 0; i < n; ++i) {
-            const int64_t at = int64_t(position) + i;
-            destination[i] = at >= 0 && at < int64_t(bytes_.size()) ? bytes_[size_t(at)] : 0;
-        }
-    }
+    std::span<const uint8_t> Contents() const override { return bytes_; }
     int32_t DocumentLength() const override { return static_cast<int32_t>(bytes_.size()); }
     int32_t ColumnCount() const override { return columns_; }
     int32_t LineHeight() const override { return lineheight_; }
